@@ -1,0 +1,38 @@
+#include "app/application.h"
+
+#include "toolkit/error_box.h"
+#include "toolkit/exception.h"
+
+#include <QFont>
+
+OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Orlenta"));
+    setApplicationDisplayName(QStringLiteral("Orlenta"));
+    registerFontSubstitutions();
+}
+
+bool OrlentaApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const Exception &error) {
+        showErrorBox(error.message());
+    } catch (const std::exception &error) {
+        showErrorBox(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showErrorBox(QString());
+    }
+    return false;
+}
+
+void registerFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("Book Antiqua"),
+                               {QStringLiteral("P052"), QStringLiteral("Liberation Serif")});
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("System"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif")});
+}

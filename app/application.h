@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: title "Orlenta", the design's fonts mapped onto installed ones, and
+// every exception that escapes an event handler shown in the error box.
+class OrlentaApplication : public QApplication
+{
+public:
+    OrlentaApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Maps the Windows fonts named by the design onto fonts a Debian desktop has.
+void registerFontSubstitutions();

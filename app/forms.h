@@ -1,0 +1,17 @@
+#pragma once
+
+// The six windows, each global referring to the instance created last. Windows reach each other
+// through these, as the design has them touch each other's controls.
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+
+extern TForm1 *Form1; // main window
+extern TForm2 *Form2; // computation window, never shown
+extern TForm3 *Form3; // birth-date wizard
+extern TForm4 *Form4; // sign information chooser
+extern TForm5 *Form5; // about window
+extern TForm6 *Form6; // settings window

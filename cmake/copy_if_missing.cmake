@@ -1,0 +1,5 @@
+if(NOT EXISTS "${TARGET}")
+    get_filename_component(dir "${TARGET}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY_FILE "${SOURCE}" "${TARGET}")
+endif()

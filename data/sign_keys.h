@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+
+// The seven horoscope systems, their sign keys and the names the user sees. System numbers run
+// "1".."7" in menu order; the data files are named after the system and sign keys.
+struct Sign {
+    const char *key;
+    const char *name; // UTF-8
+};
+
+struct SignList {
+    const Sign *signs;
+    std::size_t count;
+    const Sign &operator[](std::size_t i) const { return signs[i]; }
+};
+
+enum class System { Zodiac = 1, Chinese, Japanese, Druid, Flower, Mythological, Aryan };
+
+struct SystemInfo {
+    System system;
+    const char *key;        // file name stem: "zodiac", "china", ...
+    const char *title;      // menu and chooser title, UTF-8
+    const char *linePrefix; // result line prefix, UTF-8
+    SignList signs;
+};
+
+constexpr int SystemCount = 7;
+
+const SystemInfo &systemInfo(System system);
+
+// The system whose number ("1".."7") is given, or nullptr.
+const SystemInfo *systemByNumber(const QString &number);
+
+// program directory + "/Files/" + system key + ".KVETAR"
+QString generalTextPath(const QString &programDir, System system);
+
+// program directory + "/Files/" + system key + "_" + sign key + ".KVETAR"; the key is used as it
+// stands, unchecked.
+QString signTextPath(const QString &programDir, System system, const QString &signKey);
+
+// "По знаку зодиака.....(Козерог)"
+QString resultLine(System system, const Sign &sign);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The computation window: never shown, it is the program's shared state and its calculator. Its
+// text fields are the program's variables and its buttons the operations other windows run.
+class TForm2
+{
+public:
+    // Makes the executable's directory the current one, stores it and loads the settings.
+    // Throws Exception when the settings file cannot be opened.
+    explicit TForm2(const QString &executablePath);
+
+    QString Caption = QStringLiteral("Form2");
+
+    QString Edit1 = QStringLiteral("777"); // step flag and general register
+    QString Edit2 = QStringLiteral("Edit2"); // year start
+    QString Edit3 = QStringLiteral("Edit3"); // month start
+    QString Edit4 = QStringLiteral("Edit4"); // day of the month
+    QString Edit5 = QStringLiteral("Edit5"); // day number
+    QString Edit6 = QStringLiteral("Edit6"); // day-of-year number
+    QString Edit7 = QStringLiteral("Китайский"); // Chinese sign key
+    QString Edit8 = QStringLiteral("Японский"); // zodiac sign key
+    QString Edit9 = QStringLiteral("Знак"); // Japanese sign key
+    QString Edit10 = QStringLiteral("Дерево"); // druid tree
+    QString Edit11 = QStringLiteral("Мифологический"); // mythological creature
+    QString Edit12 = QStringLiteral("Цветочный"); // flower
+    QString Edit13 = QStringLiteral("Животное"); // Ancient Aryan animal
+    QString Edit15 = QStringLiteral("Edit15"); // program directory
+    QString Edit16 = QStringLiteral("0"); // system number chosen in the menu
+    QString Edit17 = QStringLiteral("Edit17"); // hint setting
+    QString Edit18 = QStringLiteral("Edit18"); // speed setting
+
+    QStringList Memo1; // licence text
+    QStringList Memo2; // result lines
+    QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
+    QStringList Memo4; // the settings file's lines
+
+    void Button1Click(); // Chinese and Japanese year animal
+    void Button2Click(); // zodiac
+    void Button3Click(); // druid tree
+    void Button4Click(); // mythological creature
+    void Button5Click(); // flower
+    void Button6Click(); // Ancient Aryan animal
+    void Button7Click(); // save the shown text
+    void Button8Click(); // reset the engine and the wizard
+
+    // What the save operation reads from the main window: the file name the save dialog gave and
+    // whichever of the text viewer and the result list is visible.
+    struct SaveSource {
+        QString fileName;
+        bool textVisible = false;
+        QStringList text;
+        bool listVisible = false;
+        QStringList rows;
+    };
+    std::function<SaveSource()> saveSource;
+
+    // The wizard's share of the reset.
+    std::function<void()> resetWizard;
+
+    QString settingsPath() const;
+
+    // The save operation's target: ".txt" is appended unless the name already ends in it.
+    static QString saveTarget(const QString &fileName);
+};

@@ -1,0 +1,18 @@
+#include "toolkit/error_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+QString errorBoxText(const QString &message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + u'.';
+    return message;
+}
+
+void showErrorBox(const QString &message, QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}

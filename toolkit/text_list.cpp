@@ -1,0 +1,66 @@
+#include "toolkit/text_list.h"
+
+#include "toolkit/exception.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace TextList {
+
+static const char *const Codepage = "windows-1251";
+
+QStringList fromBytes(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    QStringDecoder decode(Codepage);
+    const QString text = decode(nul < 0 ? bytes : bytes.left(nul));
+
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList load(const QString &path)
+{
+    QFile file(path);
+    // A directory opens fine on Linux but cannot be read: treat it as the missing file it is.
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+    return fromBytes(file.readAll());
+}
+
+QByteArray toBytes(const QStringList &lines)
+{
+    QStringEncoder encode(Codepage);
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void save(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = toBytes(lines);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Exception(QStringLiteral("Cannot create file %1").arg(path));
+}
+
+} // namespace TextList
