@@ -198,15 +198,30 @@ void TForm1::Button1Click()
     for (QLabel *pressed : {Image4, Image5, Image8, Image11, Image14})
         pressed->setEnabled(true);
 
-    if (Form2->Edit17 == QLatin1String("1") || Form2->Edit17 == QLatin1String("0")) {
-        const bool on = Form2->Edit17 == QLatin1String("1");
-        const QString hints[] = {QStringLiteral("Назад"), QStringLiteral("Посчитать с нуля"),
-                                 QStringLiteral("Сохранить текст"), QStringLiteral("Настройки"),
-                                 QStringLiteral("О программе")};
-        QLabel *highlighted[] = {Image3, Image6, Image9, Image12, Image15};
-        for (int i = 0; i < 5; ++i)
-            highlighted[i]->setToolTip(on ? hints[i] : QString());
-    }
+    if (Form2->Edit17 == QLatin1String("1"))
+        setToolButtonHints(true);
+    else if (Form2->Edit17 == QLatin1String("0"))
+        setToolButtonHints(false);
+}
+
+void TForm1::setToolButtonHints(bool on)
+{
+    const QString hints[] = {QStringLiteral("Назад"), QStringLiteral("Посчитать с нуля"),
+                             QStringLiteral("Сохранить текст"), QStringLiteral("Настройки"),
+                             QStringLiteral("О программе")};
+    QLabel *highlighted[] = {Image3, Image6, Image9, Image12, Image15};
+    for (int i = 0; i < 5; ++i)
+        highlighted[i]->setToolTip(on ? hints[i] : QString());
+}
+
+void TForm1::setMemoLines(const QStringList &lines)
+{
+    Memo1->setPlainText(lines.join(u'\n'));
+}
+
+QStringList TForm1::memoLines() const
+{
+    return Memo1->toPlainText().split(u'\n');
 }
 
 void TForm1::Button2Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -44,6 +45,13 @@ public:
     QString Edit5 = QStringLiteral("1");
     QString Edit6 = QStringLiteral("30"); // animation counter
     QString Edit7 = QStringLiteral("1");  // menu hover flag
+
+    // The text viewer's lines, replaced as a whole.
+    void setMemoLines(const QStringList &lines);
+    QStringList memoLines() const;
+
+    // Switches the tips of the five highlighted tool pictures on or off.
+    void setToolButtonHints(bool on);
 
     void FormActivate();
     void Timer1Timer();
