@@ -1,0 +1,183 @@
+// Every birth date the wizard accepts, computed as the wizard computes it, against oracles that do
+// not share the engine's tables: ICU's Chinese calendar for the year animal, the birth-day periods
+// of each day-and-month system, and the 21 March rule of the Aryan cycle.
+#include "data/sign_keys.h"
+#include "engine/day_numbers.h"
+#include "engine/tform2.h"
+#include "program_dir.h"
+
+#include <QDate>
+#include <QtTest>
+
+#include <unicode/calendar.h>
+#include <unicode/gregocal.h>
+#include <unicode/timezone.h>
+
+#include <memory>
+
+namespace {
+
+struct Period {
+    int fromMonth, fromDay, toMonth, toDay;
+    int sign; // index into the system's sign list
+};
+
+// Birth days of each sign, as the user reads them in the texts.
+const Period ZodiacPeriods[] = {
+    {12, 22, 12, 31, 0}, {1, 1, 1, 20, 0},   {1, 21, 2, 20, 1},   {2, 21, 3, 20, 2},
+    {3, 21, 4, 20, 3},   {4, 21, 5, 20, 4},  {5, 21, 6, 21, 5},   {6, 22, 7, 22, 6},
+    {7, 23, 8, 23, 7},   {8, 24, 9, 23, 8},  {9, 24, 10, 23, 9},  {10, 24, 11, 22, 10},
+    {11, 23, 12, 21, 11},
+};
+
+const Period DruidPeriods[] = {
+    {12, 23, 12, 31, 0},  {1, 1, 1, 1, 0},      {6, 25, 7, 4, 0},     {1, 2, 1, 11, 1},
+    {7, 5, 7, 14, 1},     {1, 12, 1, 24, 2},    {7, 15, 7, 25, 2},    {1, 25, 2, 3, 3},
+    {7, 26, 8, 4, 3},     {2, 4, 2, 8, 4},      {8, 5, 8, 13, 4},     {2, 9, 2, 18, 5},
+    {8, 14, 8, 23, 5},    {2, 19, 2, 29, 6},    {8, 24, 9, 2, 6},     {3, 1, 3, 10, 7},
+    {9, 3, 9, 12, 7},     {3, 11, 3, 20, 8},    {9, 13, 9, 22, 8},    {3, 21, 3, 21, 9},
+    {3, 22, 3, 31, 10},   {9, 24, 10, 3, 10},   {4, 1, 4, 10, 11},    {10, 4, 10, 13, 11},
+    {4, 11, 4, 20, 12},   {10, 14, 10, 23, 12}, {4, 21, 4, 30, 13},   {10, 24, 11, 2, 13},
+    {5, 1, 5, 14, 14},    {11, 3, 11, 11, 14},  {5, 15, 5, 24, 15},   {11, 12, 11, 21, 15},
+    {5, 25, 6, 3, 16},    {11, 22, 12, 1, 16},  {6, 4, 6, 13, 17},    {12, 2, 12, 11, 17},
+    {6, 14, 6, 23, 18},   {12, 12, 12, 20, 18}, {6, 24, 6, 24, 19},   {9, 23, 9, 23, 20},
+    {12, 21, 12, 22, 21},
+};
+
+const Period FlowerPeriods[] = {
+    {1, 1, 1, 10, 0},     {1, 11, 1, 20, 1},    {1, 21, 1, 31, 2},    {2, 1, 2, 10, 3},
+    {2, 11, 2, 19, 4},    {2, 20, 2, 29, 5},    {3, 1, 3, 10, 6},     {3, 11, 3, 20, 7},
+    {3, 21, 3, 31, 8},    {4, 1, 4, 10, 9},     {4, 11, 4, 20, 10},   {4, 21, 4, 30, 11},
+    {5, 1, 5, 10, 12},    {5, 11, 5, 21, 13},   {5, 22, 5, 31, 14},   {6, 1, 6, 11, 15},
+    {6, 12, 6, 21, 16},   {6, 22, 7, 1, 17},    {7, 2, 7, 12, 18},    {7, 13, 7, 23, 19},
+    {7, 24, 8, 2, 20},    {8, 3, 8, 12, 21},    {8, 13, 8, 23, 22},   {8, 24, 9, 2, 23},
+    {9, 3, 9, 11, 24},    {9, 12, 9, 22, 25},   {9, 23, 10, 3, 26},   {10, 4, 10, 13, 27},
+    {10, 14, 10, 23, 28}, {10, 24, 11, 2, 29},  {11, 3, 11, 12, 30},  {11, 13, 11, 22, 31},
+    {11, 23, 12, 2, 32},  {12, 3, 12, 12, 33},  {12, 13, 12, 22, 34}, {12, 23, 12, 31, 35},
+};
+
+const Period MythPeriods[] = {
+    {1, 8, 2, 12, 0},   {2, 13, 3, 18, 1},  {3, 19, 4, 24, 2},  {4, 25, 5, 30, 3},
+    {5, 31, 7, 3, 4},   {7, 4, 8, 10, 5},   {8, 11, 9, 15, 6},  {9, 16, 10, 22, 7},
+    {10, 23, 11, 30, 8}, {12, 1, 12, 31, 9}, {1, 1, 1, 7, 9},
+};
+
+template <std::size_t N>
+int periodSign(const Period (&periods)[N], const QDate &date)
+{
+    const int day = date.month() * 100 + date.day();
+    int found = -1;
+    for (const Period &period : periods) {
+        if (day >= period.fromMonth * 100 + period.fromDay && day <= period.toMonth * 100 + period.toDay) {
+            if (found >= 0)
+                return -2; // two periods claim the day
+            found = period.sign;
+        }
+    }
+    return found;
+}
+
+int aryanSign(const QDate &date)
+{
+    const int year = date < QDate(date.year(), 3, 21) ? date.year() - 1 : date.year();
+    if (year < 1900)
+        return 0;
+    return (year - 1899) % 32;
+}
+
+class ChineseCalendar
+{
+public:
+    ChineseCalendar()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::createTimeZone("UTC"));
+        m_gregorian = std::make_unique<icu::GregorianCalendar>(*utc, status);
+        m_chinese.reset(
+            icu::Calendar::createInstance(*utc, icu::Locale("en_US@calendar=chinese"), status));
+        Q_ASSERT(U_SUCCESS(status));
+    }
+
+    // 0 Rat .. 11 Pig, the order of the year-animal sign lists.
+    int animal(const QDate &date)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        m_gregorian->clear();
+        m_gregorian->set(date.year(), date.month() - 1, date.day(), 12, 0, 0);
+        m_chinese->setTime(m_gregorian->getTime(status), status);
+        const int cycleYear = m_chinese->get(UCAL_YEAR, status);
+        return U_SUCCESS(status) ? (cycleYear - 1) % 12 : -1;
+    }
+
+private:
+    std::unique_ptr<icu::GregorianCalendar> m_gregorian;
+    std::unique_ptr<icu::Calendar> m_chinese;
+};
+
+QString expectedLine(System system, int sign)
+{
+    return resultLine(system, systemInfo(system).signs[sign]);
+}
+
+} // namespace
+
+class TestCalendar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyAcceptedDate();
+};
+
+void TestCalendar::everyAcceptedDate()
+{
+    ProgramDir dir;
+    TForm2 engine(dir.executable());
+    ChineseCalendar chinese;
+    int dates = 0;
+
+    for (QDate date(DayNumbers::FirstYear, 1, 1); date.year() <= DayNumbers::LastYear;
+         date = date.addDays(1), ++dates) {
+        engine.Button8Click();
+        engine.Edit5 = QString::number(DayNumbers::dayNumber(date.year(), date.month(), date.day()));
+        engine.Edit6 = QString::number(DayNumbers::dayOfYearNumber(date.month(), date.day()));
+        // The wizard's order.
+        engine.Button2Click();
+        engine.Button1Click();
+        engine.Button3Click();
+        engine.Button5Click();
+        engine.Button4Click();
+        engine.Button6Click();
+
+        const int animal = chinese.animal(date);
+        const int zodiac = periodSign(ZodiacPeriods, date);
+        const int druid = periodSign(DruidPeriods, date);
+        const int flower = periodSign(FlowerPeriods, date);
+        const int myth = periodSign(MythPeriods, date);
+        const int aryan = aryanSign(date);
+        QVERIFY2(animal >= 0 && zodiac >= 0 && druid >= 0 && flower >= 0 && myth >= 0,
+                 qPrintable(date.toString(Qt::ISODate)));
+
+        const QStringList expected = {
+            expectedLine(System::Zodiac, zodiac),   expectedLine(System::Chinese, animal),
+            expectedLine(System::Japanese, animal), expectedLine(System::Druid, druid),
+            expectedLine(System::Flower, flower),   expectedLine(System::Mythological, myth),
+            expectedLine(System::Aryan, aryan),
+        };
+        if (engine.Memo2 != expected) {
+            QCOMPARE(engine.Memo2.join(u'\n'), expected.join(u'\n'));
+        }
+        const auto key = [](System system, int sign) {
+            return QString::fromLatin1(systemInfo(system).signs[sign].key);
+        };
+        if (engine.Edit8 != key(System::Zodiac, zodiac) || engine.Edit7 != key(System::Chinese, animal) ||
+            engine.Edit9 != key(System::Japanese, animal) || engine.Edit10 != key(System::Druid, druid) ||
+            engine.Edit12 != key(System::Flower, flower) ||
+            engine.Edit11 != key(System::Mythological, myth) || engine.Edit13 != key(System::Aryan, aryan))
+            QFAIL(qPrintable(QStringLiteral("wrong key on %1").arg(date.toString(Qt::ISODate))));
+    }
+    QCOMPARE(dates, 42368);
+}
+
+QTEST_GUILESS_MAIN(TestCalendar)
+#include "tst_calendar.moc"
