@@ -1,0 +1,102 @@
+#include "app/application.h"
+#include "app/forms.h"
+#include "app/startup.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "message_box_catcher.h"
+#include "program_dir.h"
+#include "toolkit/exception.h"
+#include "wizard/tform3.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+// Throws from inside an event handler, as a failed file load does.
+class Thrower : public QObject
+{
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw Exception(QStringLiteral("Cannot open file /x/Files/zodiac_rak.KVETAR"));
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { destroyForms(); }
+    void missingSettingsStopsTheStart();
+    void createsTheWindowsHidden();
+    void firstActivationHandsOverToTheWizard();
+    void handlerExceptionsReachTheErrorBox();
+};
+
+void TestStartup::missingSettingsStopsTheStart()
+{
+    ProgramDir dir((QByteArray()));
+    MessageBoxCatcher catcher;
+    QVERIFY(!createForms(dir.executable()));
+    QCOMPARE(catcher.texts, QStringList("Cannot open file " + dir.path() + "/setting/setting.kvt."));
+    QVERIFY(!Form2);
+    QVERIFY(!Form3);
+    QVERIFY(Form1 && !Form1->isVisible());
+}
+
+void TestStartup::createsTheWindowsHidden()
+{
+    ProgramDir dir;
+    QVERIFY(createForms(dir.executable()));
+    QVERIFY(Form1 && Form2 && Form3 && Form4 && Form5 && Form6);
+    QCOMPARE(Form2->Edit15, dir.path());
+    QCOMPARE(Form1->windowTitle(), "Orlenta");
+    QCOMPARE(Form1->size(), QSize(817, 578));
+    QVERIFY(!(Form1->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!Form1->isVisible() && !Form3->isVisible());
+    QCOMPARE(Form1->Label9->text(), "Загрузка");
+}
+
+void TestStartup::firstActivationHandsOverToTheWizard()
+{
+    ProgramDir dir;
+    QVERIFY(createForms(dir.executable()));
+    Form1->show();
+    QVERIFY(Form3->isVisible());
+    QCOMPARE(Form2->Edit1, "999");
+    // The loading screen gives way to the wizard at the first tick.
+    QTRY_VERIFY(!Form1->isVisible());
+    QVERIFY(!Form1->Timer1->isActive());
+
+    // Later activations leave the wizard alone.
+    Form3->hide();
+    Form1->FormActivate();
+    QVERIFY(!Form3->isVisible());
+    Form2->Edit1 = QStringLiteral("Астрологический гороскоп (знак зодиака)");
+    Form1->FormActivate();
+    QVERIFY(!Form3->isVisible());
+}
+
+void TestStartup::handlerExceptionsReachTheErrorBox()
+{
+    MessageBoxCatcher catcher;
+    Thrower thrower;
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QTRY_COMPARE(catcher.texts, QStringList("Cannot open file /x/Files/zodiac_rak.KVETAR."));
+    QCOMPARE(catcher.titles, QStringList("Orlenta"));
+}
+
+int main(int argc, char *argv[])
+{
+    OrlentaApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
