@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orlenta and runs the whole test suite, the real-display
+# tests under Xvfb included.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 700 "$XDG_RUNTIME_DIR"
+ctest --test-dir build --output-on-failure
