@@ -1,22 +1,48 @@
 #include "engine/tform2.h"
 
 #include "data/sign_keys.h"
+#include "engine/licence_text.h"
 #include "engine/sign_tables.h"
 #include "toolkit/text_list.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
+
+// Keys and result lines of every sign, made once: the computations only hand out shared copies.
+struct SignTexts {
+    QStringList keys;
+    QStringList lines;
+};
+
+const SignTexts &signTexts(System system)
+{
+    static const std::array<SignTexts, SystemCount> texts = [] {
+        std::array<SignTexts, SystemCount> all;
+        for (int number = 1; number <= SystemCount; ++number) {
+            const System each = static_cast<System>(number);
+            const SignList &signs = systemInfo(each).signs;
+            for (std::size_t i = 0; i < signs.count; ++i) {
+                all[number - 1].keys.append(QString::fromLatin1(signs[i].key));
+                all[number - 1].lines.append(resultLine(each, signs[i]));
+            }
+        }
+        return all;
+    }();
+    return texts[static_cast<int>(system) - 1];
+}
 
 // Writes the key of every matching sign and appends its result line; nothing when none matches.
 void computeSign(const SignTable &table, const QString &input, System system, QString &keyField,
                  QStringList &lines)
 {
-    const SignList &signs = systemInfo(system).signs;
+    const SignTexts &texts = signTexts(system);
     for (int index : matchSigns(table, input)) {
-        keyField = QString::fromLatin1(signs[index].key);
-        lines.append(resultLine(system, signs[index]));
+        keyField = texts.keys.at(index);
+        lines.append(texts.lines.at(index));
     }
 }
 
@@ -26,6 +52,7 @@ TForm2::TForm2(const QString &executablePath)
 {
     QDir::setCurrent(QFileInfo(executablePath).absolutePath());
     Edit15 = QDir::currentPath();
+    Memo1 = licenceText();
 
     Memo4 = TextList::load(settingsPath());
     Edit17 = Memo4.value(0);
@@ -39,13 +66,13 @@ QString TForm2::settingsPath() const
 
 void TForm2::Button1Click()
 {
-    const SignList &chinese = systemInfo(System::Chinese).signs;
-    const SignList &japanese = systemInfo(System::Japanese).signs;
+    const SignTexts &chinese = signTexts(System::Chinese);
+    const SignTexts &japanese = signTexts(System::Japanese);
     for (int index : matchSigns(SignTables::yearAnimal(), Edit5)) {
-        Edit7 = QString::fromLatin1(chinese[index].key);
-        Edit9 = QString::fromLatin1(japanese[index].key);
-        Memo2.append(resultLine(System::Chinese, chinese[index]));
-        Memo2.append(resultLine(System::Japanese, japanese[index]));
+        Edit7 = chinese.keys.at(index);
+        Edit9 = japanese.keys.at(index);
+        Memo2.append(chinese.lines.at(index));
+        Memo2.append(japanese.lines.at(index));
     }
 }
 
