@@ -1,3 +1,295 @@
 #include "about/tform5.h"
 
-TForm5::TForm5(QWidget *parent) : QDialog(parent) {}
+#include "app/forms.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QUrl>
+
+#include <climits>
+
+std::function<void(const QString &address)> TForm5::shellOpen = [](const QString &address) {
+    QDesktopServices::openUrl(QUrl(address));
+};
+
+namespace
+{
+
+const QColor Grey(0x80, 0x80, 0x80);
+const QColor Navy(0x00, 0x00, 0x80);
+
+QFont linkFont(int pixels, bool underline)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+// A transparent label sized to its text; an invalid colour keeps the window-text colour.
+QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, const QFont &font,
+                  const QColor &color = QColor())
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    if (color.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, color);
+        label->setPalette(palette);
+    }
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// The whole font, colour included, as the hot and normal templates carry it.
+void copyFont(const QLabel *from, QLabel *to)
+{
+    to->setFont(from->font());
+    to->setPalette(from->palette());
+    to->adjustSize();
+}
+
+// An open interval of client pixels: a point on a bound is outside.
+struct Span {
+    int low, high;
+    bool contains(int value) const { return low < value && value < high; }
+};
+
+constexpr Span AnyX{INT_MIN, INT_MAX};
+constexpr Span NoX{0, 0};
+
+enum class Action { Close, Mail, Licence, Help, Site };
+
+// The hot regions decide, not the labels' rectangles: the mail region has a gap at x 99..101,
+// the licence region starts right of x 30 and the site band spans the whole width.
+struct HotLink {
+    QLabel *TForm5::*label;
+    Span x1, x2;
+    Span y;
+    QLabel *TForm5::*hotFont;
+    QLabel *TForm5::*normalFont;
+    Action action;
+
+    bool contains(int x, int y) const
+    {
+        return (x1.contains(x) || x2.contains(x)) && this->y.contains(y);
+    }
+};
+
+// In the order they are highlighted and tested for a click.
+const HotLink Links[] = {
+    {&TForm5::Label2, {232, 336}, NoX, {208, 224}, &TForm5::Label5, &TForm5::Label6, Action::Close},
+    {&TForm5::Label1,
+     {80, 99},
+     {101, 248},
+     {240, 256},
+     &TForm5::Label5,
+     &TForm5::Label6,
+     Action::Mail},
+    {&TForm5::Label3, {30, 80}, NoX, {208, 224}, &TForm5::Label5, &TForm5::Label6, Action::Licence},
+    {&TForm5::Label4, {128, 192}, NoX, {176, 192}, &TForm5::Label5, &TForm5::Label6, Action::Help},
+    {&TForm5::Label9, AnyX, NoX, {56, 72}, &TForm5::Label11, &TForm5::Label10, Action::Site},
+};
+
+struct LinkHint {
+    QLabel *TForm5::*label;
+    const char *text;
+};
+
+const LinkHint LinkHints[] = {
+    {&TForm5::Label1, "Отправить письмо автору"},
+    {&TForm5::Label3, "Просмот лицензионного соглашения"},
+    {&TForm5::Label4, "Вызвать справку"},
+    {&TForm5::Label9, "Выйти на сайт"},
+};
+
+} // namespace
+
+TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(345, 281);
+    move(230, 122);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    setMouseTracking(true);
+
+    Image2 = new QLabel(this);
+    Image2->setGeometry(0, 0, 345, 281);
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const QFont link = linkFont(13, false);
+    const QFont hotLink = linkFont(13, true);
+    const QFont credit = linkFont(11, false);
+    Label1 = makeLabel(this, QString::fromUtf8(AuthorMail), 80, 240, link);
+    Label2 = makeLabel(this, QStringLiteral("Закрыть окно"), 232, 208, link);
+    Label3 = makeLabel(this, QStringLiteral("Лицензия"), 8, 208, link);
+    Label4 = makeLabel(this, QStringLiteral("Справка"), 128, 176, link);
+    Label5 = makeLabel(this, QString(), 416, 96, hotLink, Navy);
+    Label6 = makeLabel(this, QString(), 416, 120, link);
+    Label7 = makeLabel(this, QStringLiteral("О программе \"Orlenta\""), 8, 8, link, Grey);
+    Label8 = makeLabel(this, QStringLiteral("Автор: ") + QString::fromUtf8(AuthorName), 8, 32, link,
+                       Grey);
+    Label9 = makeLabel(this,
+                       QStringLiteral("Некоторые данные взяты с сайта \"") +
+                           QString::fromUtf8(SiteName) + u'"',
+                       8, 56, credit, Grey);
+    Label10 = makeLabel(this, QString(), 416, 144, credit, Grey);
+    Label11 = makeLabel(this, QString(), 416, 160, linkFont(11, true), Navy);
+    for (QLabel *font : {Label5, Label6, Label10, Label11})
+        font->hide();
+    setLinkHints(true);
+}
+
+void TForm5::setLinkHints(bool on)
+{
+    for (const LinkHint &hint : LinkHints)
+        (this->*hint.label)->setToolTip(on ? QString::fromUtf8(hint.text) : QString());
+}
+
+// The window is modal and lives for one showing, so it is activated once, when shown.
+void TForm5::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm5::FormActivate()
+{
+    // Until the main window has its background there is nothing to copy, and nothing is drawn.
+    Image2->setPixmap(Form1->Image2->pixmap());
+    if (Form2->Edit17 == QLatin1String("1"))
+        setLinkHints(true);
+    else if (Form2->Edit17 == QLatin1String("0"))
+        setLinkHints(false);
+}
+
+void TForm5::mouseMoveEvent(QMouseEvent *event)
+{
+    Image2MouseMove(event->buttons(), event->position().toPoint(),
+                    event->globalPosition().toPoint());
+}
+
+void TForm5::mousePressEvent(QMouseEvent *event)
+{
+    Image2MouseDown(event->button(), event->position().toPoint());
+}
+
+void TForm5::mouseReleaseEvent(QMouseEvent *event)
+{
+    Image2MouseUp(event->button(), event->position().toPoint());
+}
+
+void TForm5::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    Image2ContextPopup();
+}
+
+void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const QPoint &globalPos)
+{
+    Edit1 = QString::number(pos.x());
+    Edit2 = QString::number(pos.y());
+
+    // The window follows a press-and-drag once the pointer has gone further than a shaky hand
+    // would, keeping the pressed point under the pointer.
+    if (buttons & Qt::LeftButton) {
+        const QPoint anchor(Edit3.toInt(), Edit4.toInt());
+        if (Edit7 == QLatin1String("2") &&
+            (pos - anchor).manhattanLength() >= QApplication::startDragDistance())
+            Edit7 = QStringLiteral("1");
+        if (Edit7 == QLatin1String("1")) {
+            const QPoint topLeft = globalPos - anchor;
+            Edit5 = QString::number(topLeft.x());
+            Edit6 = QString::number(topLeft.y());
+            move(Edit5.toInt(), Edit6.toInt());
+        }
+    }
+
+    for (const HotLink &link : Links) {
+        const QLabel *font =
+            this->*(link.contains(pos.x(), pos.y()) ? link.hotFont : link.normalFont);
+        copyFont(font, this->*link.label);
+    }
+}
+
+void TForm5::Image2MouseDown(Qt::MouseButton button, const QPoint &pos)
+{
+    if (button != Qt::LeftButton)
+        return;
+    Edit3 = QString::number(pos.x());
+    Edit4 = QString::number(pos.y());
+    Edit7 = QStringLiteral("2");
+}
+
+void TForm5::Image2MouseUp(Qt::MouseButton button, const QPoint &pos)
+{
+    if (button != Qt::LeftButton)
+        return;
+    // A drag is not a click, and neither is a release outside the window.
+    const bool click = Edit7 == QLatin1String("2") && rect().contains(pos);
+    Edit7 = QStringLiteral("0");
+    if (click)
+        Image2Click();
+}
+
+void TForm5::Image2Click()
+{
+    const int x = Edit1.toInt();
+    const int y = Edit2.toInt();
+    for (const HotLink &link : Links) {
+        if (!link.contains(x, y))
+            continue;
+        switch (link.action) {
+        case Action::Close:
+            break;
+        case Action::Mail:
+            shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(AuthorMail));
+            break;
+        case Action::Licence:
+            showInViewer(Form2->Memo1);
+            break;
+        case Action::Help:
+            showInViewer(Form2->Memo3);
+            break;
+        case Action::Site:
+            shellOpen(QString::fromUtf8(SiteAddress));
+            break;
+        }
+        close();
+        return;
+    }
+}
+
+void TForm5::showInViewer(const QStringList &lines)
+{
+    Form1->ListBox1->hide();
+    Form1->setMemoLines(lines);
+    Form1->Memo1->show();
+}
+
+void TForm5::Image2ContextPopup()
+{
+    close();
+}
+
+// Every way out, the window's own links as well as a shortcut of the window system, brings the
+// main window back before this one goes, so the program is never left with nothing on screen.
+void TForm5::done(int result)
+{
+    if (Form1)
+        Form1->show();
+    QDialog::done(result);
+}

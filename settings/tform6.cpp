@@ -1,3 +1,86 @@
 #include "settings/tform6.h"
 
-TForm6::TForm6(QWidget *parent) : QDialog(parent) {}
+#include "app/forms.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "toolkit/text_list.h"
+#include "ui_tform6.h"
+
+#include <QButtonGroup>
+#include <QShowEvent>
+
+namespace
+{
+
+// The speed setting each radio item stands for, by item index.
+const char *const SpeedValues[] = {"1", "2", "3"};
+
+} // namespace
+
+TForm6::TForm6(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_ui(std::make_unique<Ui::TForm6>())
+{
+    m_ui->setupUi(this);
+    setFixedSize(size());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
+    setAutoFillBackground(true);
+
+    CheckBox1 = m_ui->CheckBox1;
+    RadioGroup1 = m_ui->RadioGroup1;
+    Button1 = m_ui->Button1;
+    Button2 = m_ui->Button2;
+    RadioGroup1Items = new QButtonGroup(this);
+    RadioGroup1Items->addButton(m_ui->RadioItem0, 0);
+    RadioGroup1Items->addButton(m_ui->RadioItem1, 1);
+    RadioGroup1Items->addButton(m_ui->RadioItem2, 2);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
+}
+
+TForm6::~TForm6() = default;
+
+// The window is modal and lives for one showing, so it is activated exactly once, when shown;
+// coming back from another program must not undo choices not yet saved.
+void TForm6::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TForm6::FormActivate()
+{
+    CheckBox1->setChecked(Form2->Edit17 == QLatin1String("1"));
+    for (int item = 0; item < 3; ++item) {
+        if (Form2->Edit18 == QLatin1String(SpeedValues[item]))
+            RadioGroup1Items->button(item)->setChecked(true);
+    }
+}
+
+void TForm6::Button1Click()
+{
+    const int item = RadioGroup1Items->checkedId();
+    if (item >= 0)
+        Form2->Edit18 = QLatin1String(SpeedValues[item]);
+    Form2->Edit17 = CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    Form1->setToolButtonHints(Form2->Edit17 == QLatin1String("1"));
+
+    Form2->Memo4.clear();
+    Form2->Memo4 << Form2->Edit17 << Form2->Edit18;
+    // On failure this throws before the window closes: the error box shows and the window stays
+    // open, while the old file stays whole.
+    TextList::save(Form2->settingsPath(), Form2->Memo4);
+    accept();
+}
+
+void TForm6::Button2Click()
+{
+    reject();
+}

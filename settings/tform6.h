@@ -2,7 +2,20 @@
 
 #include <QDialog>
 
-// The settings window.
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+
+namespace Ui
+{
+class TForm6;
+}
+
+// The settings window: whether tool tips show and how fast the animations run. It edits the
+// engine's two setting fields and writes them to the settings file; made afresh for each use.
 class TForm6 : public QDialog
 {
     Q_OBJECT
@@ -10,4 +23,21 @@ class TForm6 : public QDialog
 
 public:
     explicit TForm6(QWidget *parent = nullptr);
+    ~TForm6() override;
+
+    QCheckBox *CheckBox1;
+    QGroupBox *RadioGroup1;
+    QButtonGroup *RadioGroup1Items; // ids 0, 1, 2: slow, normal, fast; none checked at first
+    QPushButton *Button1;           // "Сохранить"
+    QPushButton *Button2;           // "Отмена"
+
+    void FormActivate();
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::TForm6> m_ui;
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The licence agreement the about window puts into the main window's text viewer.
+QStringList licenceText();
