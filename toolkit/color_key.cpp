@@ -19,6 +19,6 @@ QPixmap transparentPicture(const QImage &image)
 QBitmap colorKeyMask(const QImage &windowImage, QColor key)
 {
     const QImage rgb = windowImage.convertToFormat(QImage::Format_RGB32);
-    const QImage keyMask = rgb.createMaskFromColor(key.rgb(), Qt::MaskOutColor);
+    const QImage keyMask = rgb.createMaskFromColor(key.rgb(), Qt::MaskInColor);
     return QBitmap::fromImage(keyMask);
 }

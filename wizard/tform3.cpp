@@ -1,8 +1,564 @@
 #include "wizard/tform3.h"
 
-TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+#include "app/forms.h"
+#include "engine/day_numbers.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "toolkit/color_key.h"
+#include "toolkit/jpeg_image.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+namespace
 {
-    setFixedSize(464, 388);
+
+const QColor KeyGreen(0, 128, 0);
+// The prompt's background; the speech bubble is painted in the same colour around it.
+const QColor MenuColor(240, 240, 240);
+const QColor PromptColor(0, 0, 160);
+
+const QString Greeting =
+    QStringLiteral("Установите дату рождения, и Вы получите персональный гороскоп");
+const QString YearPrompt = QStringLiteral("Установите год");
+const QString MonthPrompt = QStringLiteral("Установите месяц");
+const QString DayPrompt = QStringLiteral("Установите число");
+const QString Next = QStringLiteral("Дальше");
+
+struct Month {
+    const char *entry;
+    const char *genitive; // as the date line shows it, with a space on each side
+    int days;             // 0: by the leap flag
+};
+
+const Month Months[] = {
+    {"январь", " января ", 31},   {"февраль", " февраля ", 0}, {"март", " марта ", 31},
+    {"апрель", " апреля ", 30},   {"май", " мая ", 31},        {"июнь", " июня ", 30},
+    {"июль", " июля ", 31},       {"август", " августа ", 31}, {"сентябрь", " сентября ", 30},
+    {"октябрь", " октября ", 31}, {"ноябрь", " ноября ", 30},  {"декабрь", " декабря ", 31},
+};
+
+struct Speed {
+    const char *setting;
+    int wizardInterval;
+    int mainInterval; // the main window's intro animation
+};
+
+const Speed Speeds[] = {{"1", 1000, 200}, {"2", 250, 150}, {"3", 50, 50}};
+
+QFont pixelFont(const QString &family, int pixels, bool boldItalic = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(boldItalic);
+    font.setItalic(boldItalic);
+    return font;
 }
 
-void TForm3::reset() {}
+QStringList dayList(int days)
+{
+    QStringList list;
+    for (int day = 1; day <= days; ++day)
+        list << QString::number(day);
+    return list;
+}
+
+QLabel *picture(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(left, top, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->hide();
+    return label;
+}
+
+QToolButton *nextButton(QWidget *parent, int top)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(Next);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(80, top, 65, 25);
+    button->hide();
+    return button;
+}
+
+QComboBox *dropDown(QWidget *parent, int left, const QStringList &entries, int shown)
+{
+    auto *list = new QComboBox(parent);
+    list->setEditable(true);
+    // Typed text is judged as typed: nothing is completed, corrected or added to the entries.
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->addItems(entries);
+    list->setMaxVisibleItems(shown);
+    list->setGeometry(left, 80, 105, 21);
+    list->hide();
+    return list;
+}
+
+QStringList yearList()
+{
+    QStringList years;
+    for (int year = DayNumbers::FirstYear; year <= DayNumbers::LastYear; ++year)
+        years << QString::number(year);
+    return years;
+}
+
+QStringList monthList()
+{
+    QStringList months;
+    for (const Month &month : Months)
+        months << QString::fromUtf8(month.entry);
+    return months;
+}
+
+// 1 to 12 for a month text of the date line.
+int monthOf(const QString &genitive)
+{
+    int month = 1;
+    while (month < 12 && genitive != QString::fromUtf8(Months[month - 1].genitive))
+        ++month;
+    return month;
+}
+
+bool shown(const QWidget *widget)
+{
+    return !widget->isHidden();
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ComboBox4(dayList(31)),
+      ComboBox5(dayList(30)), ComboBox6(dayList(29)), ComboBox7(dayList(28))
+{
+    setFixedSize(464, 388);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    QPalette green = palette();
+    green.setColor(QPalette::Window, KeyGreen);
+    setPalette(green);
+    setAutoFillBackground(true);
+
+    Image1 = picture(this, 0, 64, 465, 323);
+    Image2 = picture(this, 0, 64, 465, 323);
+    Image3 = picture(this, 0, 64, 465, 323);
+    Image4 = picture(this, 3, 15, 238, 143);
+    Image4->show();
+    Image5 = picture(this, 16, 72, 18, 30);
+    Image6 = picture(this, 16, 72, 18, 30);
+    for (QLabel *hoverable : {Image4, Image5})
+        hoverable->setMouseTracking(true);
+
+    Label1 = new QLabel(this);
+    Label1->setWordWrap(true);
+    Label1->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
+    QPalette prompt = Label1->palette();
+    prompt.setColor(QPalette::WindowText, PromptColor);
+    prompt.setColor(QPalette::Window, MenuColor);
+    Label1->setPalette(prompt);
+    Label1->setAutoFillBackground(true);
+    Label1->move(56, 32);
+    setPrompt(Greeting);
+
+    Label2 = new QLabel(this);
+    Label2->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
+    QPalette white = Label2->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Label2->setPalette(white);
+    Label2->move(0, 368);
+    setDateLine();
+
+    ComboBox1 = dropDown(this, 64, yearList(), 20);
+    ComboBox2 = dropDown(this, 72, monthList(), 12);
+    ComboBox3 = dropDown(this, 80, ComboBox4, 20);
+
+    SpeedButton1 = nextButton(this, 136);
+    SpeedButton1->show();
+    SpeedButton2 = nextButton(this, 112);
+    SpeedButton3 = nextButton(this, 112);
+    SpeedButton4 = nextButton(this, 112);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::SpeedButton4Click);
+    // Return in a step's list acts as the step's button.
+    connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton2Click);
+    connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton3Click);
+    connect(ComboBox3->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton4Click);
+    setTabOrder(ComboBox1, SpeedButton2);
+    setTabOrder(SpeedButton2, ComboBox2);
+    setTabOrder(ComboBox2, SpeedButton3);
+    setTabOrder(SpeedButton3, ComboBox3);
+    setTabOrder(ComboBox3, SpeedButton4);
+
+    QTimer **timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6};
+    for (QTimer **timer : timers) {
+        *timer = new QTimer(this);
+        (*timer)->setInterval(100);
+    }
+    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TForm3::Timer2Timer);
+    connect(Timer3, &QTimer::timeout, this, &TForm3::Timer3Timer);
+    connect(Timer4, &QTimer::timeout, this, &TForm3::Timer4Timer);
+    connect(Timer5, &QTimer::timeout, this, &TForm3::Timer5Timer);
+    connect(Timer6, &QTimer::timeout, this, &TForm3::Timer6Timer);
+
+    m_maskTimer = new QTimer(this);
+    m_maskTimer->setSingleShot(true);
+    m_maskTimer->setInterval(0);
+    connect(m_maskTimer, &QTimer::timeout, this, &TForm3::updateMask);
+
+    // Pointer events of the pictures, and every change of what shows, which reshapes the window.
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+}
+
+void TForm3::SpeedButton1Click()
+{
+    Image1->show();
+    Image4->hide();
+    Label1->hide();
+    SpeedButton1->hide();
+    applySpeed();
+    Timer1->start();
+    updateMask();
+}
+
+void TForm3::SpeedButton2Click()
+{
+    Form2->Edit1 = QStringLiteral("0");
+    const QString text = ComboBox1->currentText();
+    const int year = text.toInt();
+    if (year >= DayNumbers::FirstYear && year <= DayNumbers::LastYear &&
+        text == QString::number(year)) {
+        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit2 = QString::number(DayNumbers::yearStart(year));
+        // The day numbers count 1900 as a leap year; the calendar, and so the day list, does not.
+        Edit1 = QDate::isLeapYear(year) ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    if (Form2->Edit1 != QLatin1String("1"))
+        return;
+    hideStep(ComboBox1, SpeedButton2);
+    Edit3 = text;
+    setDateLine();
+    Timer2->start();
+    updateMask();
+}
+
+void TForm3::SpeedButton3Click()
+{
+    Form2->Edit1 = QStringLiteral("0");
+    const QString text = ComboBox2->currentText();
+    for (int index = 0; index < 12; ++index) {
+        const Month &month = Months[index];
+        if (text != QString::fromUtf8(month.entry))
+            continue;
+        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit3 = QString::number(DayNumbers::monthStart(index + 1));
+        const QStringList *days = month.days == 31              ? &ComboBox4
+                                  : month.days == 30            ? &ComboBox5
+                                  : Edit1 == QLatin1String("1") ? &ComboBox6
+                                                                : &ComboBox7;
+        const QString dayText = ComboBox3->currentText();
+        ComboBox3->clear();
+        ComboBox3->addItems(*days);
+        ComboBox3->setEditText(dayText);
+        Edit4 = QString::fromUtf8(month.genitive);
+    }
+    if (Form2->Edit1 != QLatin1String("1"))
+        return;
+    // The leap flag stays with its year: a way back to the month step must offer the same days.
+    hideStep(ComboBox2, SpeedButton3);
+    setDateLine();
+    Timer3->start();
+    updateMask();
+}
+
+void TForm3::SpeedButton4Click()
+{
+    Form2->Edit1 = QStringLiteral("0");
+    const QString text = ComboBox3->currentText();
+    // Only the days offered for the month and year: no 31 April, no 29 February 1900.
+    for (int index = 0; index < ComboBox3->count(); ++index) {
+        if (ComboBox3->itemText(index) == text) {
+            Form2->Edit1 = QStringLiteral("1");
+            Form2->Edit4 = text;
+        }
+    }
+    if (Form2->Edit1 != QLatin1String("1"))
+        return;
+
+    Edit5 = text;
+    setDateLine();
+    hideStep(ComboBox3, SpeedButton4);
+    Edit2 = QStringLiteral("1");
+
+    const int month = monthOf(Edit4);
+    const int day = text.toInt();
+    Form2->Edit5 = QString::number(DayNumbers::dayNumber(Edit3.toInt(), month, day));
+    Form2->Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
+
+    // The result list maps rows to systems by this order.
+    Form2->Button2Click();
+    Form2->Button1Click();
+    Form2->Button3Click();
+    Form2->Button5Click();
+    Form2->Button4Click();
+    Form2->Button6Click();
+    Form1->ListBox1->clear();
+    Form1->ListBox1->addItems(Form2->Memo2);
+
+    Timer6->start();
+    updateMask();
+}
+
+void TForm3::applySpeed()
+{
+    for (const Speed &speed : Speeds) {
+        if (Form2->Edit18 != QLatin1String(speed.setting))
+            continue;
+        for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
+            timer->setInterval(speed.wizardInterval);
+        Form1->Timer2->setInterval(speed.mainInterval);
+    }
+}
+
+void TForm3::setDateLine()
+{
+    Label2->setText(Edit5 + Edit4 + Edit3);
+    Label2->adjustSize();
+}
+
+void TForm3::setPrompt(const QString &text)
+{
+    Label1->setText(text);
+    Label1->resize(129, Label1->heightForWidth(129));
+}
+
+void TForm3::showStep(Step step)
+{
+    QComboBox *const lists[] = {ComboBox1, ComboBox2, ComboBox3};
+    QToolButton *const buttons[] = {SpeedButton2, SpeedButton3, SpeedButton4};
+    const QString prompts[] = {YearPrompt, MonthPrompt, DayPrompt};
+    const int index = int(step);
+    Image4->show();
+    setPrompt(prompts[index]);
+    Label1->show();
+    lists[index]->show();
+    buttons[index]->show();
+    if (step != Step::Year)
+        Image5->show();
+    lists[index]->setFocus();
+}
+
+// Hides a step's list and button with the bubble, the prompt and the arrow for the transition.
+void TForm3::hideStep(QComboBox *list, QToolButton *button)
+{
+    list->hide();
+    button->hide();
+    Image4->hide();
+    Label1->hide();
+    Image6->hide();
+    Image5->hide();
+}
+
+// Each tick checks the end first, then advances the frames in the order given, each check seeing
+// what the one before it left: one frame per tick, and the step appears a tick after the last.
+void TForm3::endTransition(QTimer *timer, const QLabel *last, Step step)
+{
+    if (shown(last)) {
+        timer->stop();
+        showStep(step);
+    }
+}
+
+void TForm3::advance(QLabel *from, QLabel *to)
+{
+    if (shown(from)) {
+        from->hide();
+        to->show();
+    }
+}
+
+void TForm3::Timer1Timer()
+{
+    endTransition(Timer1, Image3, Step::Year);
+    advance(Image2, Image3);
+    advance(Image1, Image2);
+    updateMask();
+}
+
+void TForm3::Timer2Timer()
+{
+    endTransition(Timer2, Image2, Step::Month);
+    advance(Image3, Image2);
+    updateMask();
+}
+
+void TForm3::Timer3Timer()
+{
+    endTransition(Timer3, Image1, Step::Day);
+    advance(Image2, Image1);
+    updateMask();
+}
+
+void TForm3::Timer4Timer()
+{
+    endTransition(Timer4, Image3, Step::Year);
+    advance(Image2, Image3);
+    updateMask();
+}
+
+void TForm3::Timer5Timer()
+{
+    endTransition(Timer5, Image2, Step::Month);
+    advance(Image1, Image2);
+    updateMask();
+}
+
+void TForm3::Timer6Timer()
+{
+    Timer6->stop();
+    Form1->show();
+    hide();
+    // Enabling a running timer leaves its count alone.
+    if (!Form1->Timer2->isActive())
+        Form1->Timer2->start();
+}
+
+void TForm3::Image4MouseMove()
+{
+    if (Edit2 == QLatin1String("0")) {
+        Image6->hide();
+        Image5->show();
+    }
+    Edit2 = QStringLiteral("1");
+}
+
+void TForm3::Image5MouseMove()
+{
+    Image5->hide();
+    Image6->show();
+    Edit2 = QStringLiteral("0");
+}
+
+void TForm3::Image6Click()
+{
+    if (shown(SpeedButton3)) {
+        hideStep(ComboBox2, SpeedButton3);
+        Edit2 = QStringLiteral("1");
+        Timer4->start();
+    }
+    if (shown(SpeedButton4)) {
+        hideStep(ComboBox3, SpeedButton4);
+        Edit2 = QStringLiteral("1");
+        Timer5->start();
+    }
+    updateMask();
+}
+
+void TForm3::reset()
+{
+    Edit1 = QStringLiteral("0");
+    Edit2 = QStringLiteral("1");
+    Edit3.clear();
+    Edit4.clear();
+    Edit5.clear();
+    setPrompt(Greeting);
+    setDateLine();
+    SpeedButton1->show();
+    SpeedButton2->hide();
+    SpeedButton3->hide();
+    SpeedButton4->hide();
+    Image4->show();
+    Label1->show();
+    SpeedButton1->setFocus();
+    updateMask();
+}
+
+bool TForm3::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (watched == Image4)
+            Image4MouseMove();
+        else if (watched == Image5)
+            Image5MouseMove();
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (watched == Image6 && mouse->button() == Qt::LeftButton &&
+            Image6->rect().contains(mouse->position().toPoint()))
+            Image6Click();
+        break;
+    }
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+        scheduleMaskUpdate();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm3::showEvent(QShowEvent *event)
+{
+    loadPictures();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QWidget::showEvent(event);
+    updateMask();
+}
+
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    // The wizard hides itself when it completes; closed any other way, by the window system, it
+    // would leave the program running with no window, so closing it ends the program.
+    // A close of the hidden wizard is part of the program's own ending.
+    event->accept();
+    if (isVisible())
+        QCoreApplication::quit();
+}
+
+void TForm3::loadPictures()
+{
+    if (m_picturesLoaded)
+        return;
+    m_picturesLoaded = true;
+    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
+    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
+    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
+    Image4->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_bubble.png"))));
+    Image5->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow.png"))));
+    Image6->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow_lit.png"))));
+}
+
+void TForm3::scheduleMaskUpdate()
+{
+    if (!m_maskTimer->isActive())
+        m_maskTimer->start();
+}
+
+// The green background is see-through: only what is drawn over it keeps the window's shape. A
+// mask needs no compositor, so the desktop shows through on any X11 display.
+void TForm3::updateMask()
+{
+    m_maskTimer->stop();
+    if (!isVisible())
+        return;
+    const QBitmap mask = colorKeyMask(grab().toImage(), KeyGreen);
+    setMask(mask);
+}

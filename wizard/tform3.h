@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
-// The birth-date wizard: a borderless, see-through window in which the user picks the year, the
-// month and the day.
+class QComboBox;
+class QLabel;
+class QTimer;
+class QToolButton;
+
+// The birth-date wizard: a borderless window, see-through wherever its green background shows, in
+// which the user picks the year, the month and the day. It writes the date into the engine's
+// fields, runs the six computations and hands the result lines to the main window.
 class TForm3 : public QWidget
 {
     Q_OBJECT
@@ -12,6 +20,72 @@ class TForm3 : public QWidget
 public:
     explicit TForm3(QWidget *parent = nullptr);
 
+    // Creation order is painting order: the page frames lie under everything else.
+    QLabel *Image1, *Image2, *Image3; // page frames
+    QLabel *Image4;                   // speech bubble
+    QLabel *Image5;                   // back arrow
+    QLabel *Image6;                   // back arrow, highlighted
+    QLabel *Label1;                   // prompt
+    QLabel *Label2;                   // date line
+    QComboBox *ComboBox1;             // years
+    QComboBox *ComboBox2;             // months
+    QComboBox *ComboBox3;             // days of the chosen month
+    QToolButton *SpeedButton1;        // leaves the greeting
+    QToolButton *SpeedButton2;        // accepts the year
+    QToolButton *SpeedButton3;        // accepts the month
+    QToolButton *SpeedButton4;        // accepts the day
+    QTimer *Timer1;                   // greeting to year
+    QTimer *Timer2;                   // year to month
+    QTimer *Timer3;                   // month to day
+    QTimer *Timer4;                   // back to the year
+    QTimer *Timer5;                   // back to the month
+    QTimer *Timer6;                   // closing
+
+    // Day lists the month step copies into ComboBox3: 31, 30, 29 and 28 days.
+    const QStringList ComboBox4, ComboBox5, ComboBox6, ComboBox7;
+
+    // Hidden state fields.
+    QString Edit1 = QStringLiteral("0"); // "1" when the accepted year is a leap year
+    QString Edit2 = QStringLiteral("1"); // "0" while the highlighted arrow shows after a hover
+    QString Edit3;                       // accepted year, "1985"
+    QString Edit4;                       // accepted month in the genitive, " января "
+    QString Edit5;                       // accepted day, "15"
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void Timer5Timer();
+    void Timer6Timer();
+    void Image4MouseMove();
+    void Image5MouseMove();
+    void Image6Click();
+
     // The wizard's share of the engine's reset: back to the greeting.
     void reset();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void applySpeed();
+    void setDateLine();
+    void setPrompt(const QString &text);
+    enum class Step { Year, Month, Day };
+    void showStep(Step step);
+    void endTransition(QTimer *timer, const QLabel *last, Step step);
+    void advance(QLabel *from, QLabel *to);
+    void hideStep(QComboBox *list, QToolButton *button);
+    void loadPictures();
+    void scheduleMaskUpdate();
+    void updateMask();
+
+    bool m_picturesLoaded = false;
+    QTimer *m_maskTimer;
 };
