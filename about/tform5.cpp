@@ -20,8 +20,7 @@ std::function<void(const QString &address)> TForm5::shellOpen = [](const QString
     QDesktopServices::openUrl(QUrl(address));
 };
 
-namespace
-{
+namespace {
 
 const QColor Grey(0x80, 0x80, 0x80);
 const QColor Navy(0x00, 0x00, 0x80);
@@ -149,6 +148,10 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     Label11 = makeLabel(this, QString(), 416, 160, linkFont(11, true), Navy);
     for (QLabel *font : {Label5, Label6, Label10, Label11})
         font->hide();
+    // A move over a control that does not track the pointer is dropped, not passed on to the
+    // window; the labels and the picture pass every move on.
+    for (QLabel *control : findChildren<QLabel *>())
+        control->setMouseTracking(true);
     setLinkHints(true);
 }
 

@@ -59,7 +59,9 @@ void save(const QString &path, const QStringList &lines)
 {
     QSaveFile file(path);
     const QByteArray bytes = toBytes(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not see a failed flush and would put the short file in place: flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         throw Exception(QStringLiteral("Cannot create file %1").arg(path));
 }
 

@@ -1,0 +1,282 @@
+#include "app/application.h"
+#include "app/forms.h"
+#include "app/startup.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "message_box_catcher.h"
+#include "program_dir.h"
+#include "settings/tform6.h"
+#include "toolkit/exception.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The program's windows over a scratch program directory, for one test.
+class Forms
+{
+public:
+    explicit Forms(const QByteArray &settings) : dir(settings)
+    {
+        created = createForms(dir.executable());
+        if (created)
+            Form1->Timer1->stop(); // keep the main window out of the wizard's way
+    }
+    ~Forms() { destroyForms(); }
+
+    ProgramDir dir;
+    bool created = false;
+    QByteArray settingsFile() const { return dir.read(QStringLiteral("setting/setting.kvt")); }
+};
+
+enum Tick { Leave = -1, Clear = 0, Set = 1 };
+
+void choose(TForm6 &form, int tick, int item)
+{
+    // Clicked on the box or the round mark, where a user clicks.
+    const QPoint mark(6, 8);
+    if (tick != Leave && form.CheckBox1->isChecked() != (tick == Set))
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton, {}, mark);
+    if (item >= 0)
+        QTest::mouseClick(form.RadioGroup1Items->button(item), Qt::LeftButton, {}, mark);
+}
+
+QStringList toolTips()
+{
+    QStringList tips;
+    for (const QWidget *picture :
+         {Form1->Image3, Form1->Image6, Form1->Image9, Form1->Image12, Form1->Image15})
+        tips << picture->toolTip();
+    return tips;
+}
+
+const QStringList ToolTipTexts = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
+                                  "О программе"};
+
+// Makes every write to a regular file fail, as a full disk would, while it lives.
+class FailingWrites
+{
+public:
+    FailingWrites()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit none = m_old;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FailingWrites() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old;
+};
+
+} // namespace
+
+class TestTForm6 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void design();
+    void activation_data();
+    void activation();
+    void save_data();
+    void save();
+    void saveSwitchesToolTipsAtOnce_data();
+    void saveSwitchesToolTipsAtOnce();
+    void cancelChangesNothing();
+    void missingFolderKeepsWindowOpen();
+    void failedWriteKeepsOldFile();
+};
+
+void TestTForm6::design()
+{
+    Forms forms("1\r\n2\r\n");
+    QVERIFY(forms.created);
+    TForm6 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Настройки"));
+    QCOMPARE(form.size(), QSize(190, 211));
+    QVERIFY(!(form.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+    // Enter and Escape in other dialogs press buttons; here neither button is marked for them.
+    QVERIFY(!form.Button1->isDefault() && !form.Button1->autoDefault());
+    QVERIFY(!form.Button2->isDefault() && !form.Button2->autoDefault());
+    QCOMPARE(form.RadioGroup1Items->checkedId(), -1);
+}
+
+void TestTForm6::activation_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<int>("item");
+    QTest::newRow("0, slow") << QByteArray("0\r\n1\r\n") << false << 0;
+    QTest::newRow("1, normal") << QByteArray("1\r\n2\r\n") << true << 1;
+    QTest::newRow("0, fast") << QByteArray("0\r\n3\r\n") << false << 2;
+    QTest::newRow("trailing blank, unknown speed") << QByteArray("1 \r\n7\r\n") << false << -1;
+    QTest::newRow("empty file") << QByteArray("") << false << -1;
+    QTest::newRow("speed with a blank") << QByteArray("1\r\n3 \r\n") << true << -1;
+}
+
+void TestTForm6::activation()
+{
+    QFETCH(QByteArray, settings);
+    Forms forms(settings);
+    QVERIFY(forms.created);
+    TForm6 form;
+    form.show();
+    QTEST(form.CheckBox1->isChecked(), "ticked");
+    QTEST(form.RadioGroup1Items->checkedId(), "item");
+}
+
+void TestTForm6::save_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("untouched") << QByteArray("1\r\n2\r\n") << int(Leave) << -1
+                               << QByteArray("\x31\x0D\x0A\x32\x0D\x0A");
+    QTest::newRow("no line end") << QByteArray("0\r\n3") << int(Leave) << -1
+                                 << QByteArray("0\r\n3\r\n");
+    QTest::newRow("unknown speed kept")
+        << QByteArray("1\r\n7\r\n") << int(Leave) << -1 << QByteArray("1\r\n7\r\n");
+    QTest::newRow("trailing blank becomes 0")
+        << QByteArray("1 \r\n2\r\n") << int(Leave) << -1 << QByteArray("0\r\n2\r\n");
+    QTest::newRow("fast, no tips")
+        << QByteArray("1\r\n2\r\n") << int(Clear) << 2 << QByteArray("0\r\n3\r\n");
+    QTest::newRow("slow, tips") << QByteArray("0\r\n3\r\n") << int(Set) << 0
+                                << QByteArray("1\r\n1\r\n");
+    QTest::newRow("empty file") << QByteArray("") << int(Leave) << -1 << QByteArray("0\r\n\r\n");
+    QTest::newRow("extra lines dropped")
+        << QByteArray("1\r\n2\r\nx\r\n") << int(Leave) << 1 << QByteArray("1\r\n2\r\n");
+}
+
+void TestTForm6::save()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(int, tick);
+    QFETCH(int, item);
+    QFETCH(QByteArray, written);
+    Forms forms(settings);
+    QVERIFY(forms.created);
+    TForm6 form;
+    form.show();
+    choose(form, tick, item);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+
+    QCOMPARE(forms.settingsFile(), written);
+    const QList<QByteArray> lines = written.split('\n');
+    QCOMPARE(Form2->Edit17, QString::fromLatin1(lines[0].chopped(1)));
+    QCOMPARE(Form2->Edit18, QString::fromLatin1(lines[1].chopped(1)));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+}
+
+void TestTForm6::saveSwitchesToolTipsAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<QStringList>("tips");
+    QTest::newRow("off") << QByteArray("1\r\n2\r\n") << int(Clear) << QStringList(5, QString());
+    QTest::newRow("on") << QByteArray("0\r\n2\r\n") << int(Set) << ToolTipTexts;
+    QTest::newRow("odd text made 0")
+        << QByteArray("x\r\n2\r\n") << int(Leave) << QStringList(5, QString());
+}
+
+void TestTForm6::saveSwitchesToolTipsAtOnce()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(int, tick);
+    Forms forms(settings);
+    QVERIFY(forms.created);
+    Form1->setToolButtonHints(tick != Set);
+    TForm6 form;
+    form.show();
+    choose(form, tick, -1);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTEST(toolTips(), "tips");
+}
+
+void TestTForm6::cancelChangesNothing()
+{
+    Forms forms("1\r\n2");
+    QVERIFY(forms.created);
+    Form1->setToolButtonHints(true);
+    TForm6 form;
+    form.show();
+    choose(form, Clear, 2);
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+
+    QVERIFY(!form.isVisible());
+    QCOMPARE(forms.settingsFile(), QByteArray("1\r\n2"));
+    QCOMPARE(Form2->Edit17, QStringLiteral("1"));
+    QCOMPARE(Form2->Edit18, QStringLiteral("2"));
+    QCOMPARE(toolTips(), ToolTipTexts);
+}
+
+// The real run: the main window's settings button, the error box from the application object.
+void TestTForm6::missingFolderKeepsWindowOpen()
+{
+    Forms forms("1\r\n2\r\n");
+    QVERIFY(forms.created);
+    QVERIFY(QDir(forms.dir.file(QStringLiteral("setting"))).removeRecursively());
+    MessageBoxCatcher catcher;
+    bool openAfterError = false;
+    QString speedAfterError;
+
+    Form6 = new TForm6;
+    QTimer::singleShot(0, Form6, [&] {
+        choose(*Form6, Clear, 2);
+        QTest::mouseClick(Form6->Button1, Qt::LeftButton);
+        openAfterError = Form6->isVisible();
+        speedAfterError = Form2->Edit18;
+        QTest::mouseClick(Form6->Button2, Qt::LeftButton);
+    });
+    Form6->exec();
+    delete Form6;
+    Form6 = nullptr;
+
+    QVERIFY(openAfterError);
+    QCOMPARE(
+        catcher.texts,
+        QStringList(
+            QStringLiteral("Cannot create file %1.").arg(forms.dir.file("setting/setting.kvt"))));
+    // What comes before the write has taken effect for this run.
+    QCOMPARE(speedAfterError, QStringLiteral("3"));
+    QCOMPARE(Form2->Edit17, QStringLiteral("0"));
+    QCOMPARE(toolTips(), QStringList(5, QString()));
+}
+
+void TestTForm6::failedWriteKeepsOldFile()
+{
+    Forms forms("1\r\n2\r\n");
+    QVERIFY(forms.created);
+    TForm6 form;
+    form.show();
+    choose(form, Clear, 0);
+    {
+        FailingWrites full;
+        QVERIFY_THROWS_EXCEPTION(Exception, form.Button1Click());
+    }
+    QVERIFY(form.isVisible());
+    QCOMPARE(forms.settingsFile(), QByteArray("1\r\n2\r\n"));
+    QCOMPARE(QDir(forms.dir.file("setting")).entryList(QDir::Files), QStringList("setting.kvt"));
+}
+
+int main(int argc, char *argv[])
+{
+    OrlentaApplication app(argc, argv);
+    TestTForm6 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tform6.moc"
