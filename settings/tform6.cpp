@@ -9,8 +9,7 @@
 #include <QButtonGroup>
 #include <QShowEvent>
 
-namespace
-{
+namespace {
 
 // The speed setting each radio item stands for, by item index.
 const char *const SpeedValues[] = {"1", "2", "3"};

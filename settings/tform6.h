@@ -9,8 +9,7 @@ class QCheckBox;
 class QGroupBox;
 class QPushButton;
 
-namespace Ui
-{
+namespace Ui {
 class TForm6;
 }
 
