@@ -214,66 +214,17 @@ void TestTForm3::yearStep_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("yearStart"); // empty: refused
     QTest::addColumn<QString>("leap");
-    QTest::newRow("1900, no leap year in the calendar") << "1900"
-                                                        << "0"
-                                                        << "0";
-    QTest::newRow("1901") << "1901"
-                          << "366"
-                          << "0";
-    QTest::newRow("1904") << "1904"
-                          << "1461"
-                          << "1";
-    QTest::newRow("1912") << "1912"
-                          << "4383"
-                          << "1";
-    QTest::newRow("1913") << "1913"
-                          << "4748"
-                          << "0";
-    QTest::newRow("1948") << "1948"
-                          << "17531"
-                          << "1";
-    QTest::newRow("1949") << "1949"
-                          << "17896"
-                          << "0";
-    QTest::newRow("1952") << "1952"
-                          << "18991"
-                          << "1";
-    QTest::newRow("1953") << "1953"
-                          << "19356"
-                          << "0";
-    QTest::newRow("1985") << "1985"
-                          << "31044"
-                          << "0";
-    QTest::newRow("2000") << "2000"
-                          << "36522"
-                          << "1";
-    QTest::newRow("2015") << "2015"
-                          << "42001"
-                          << "0";
-    QTest::newRow("1899") << "1899"
-                          << ""
-                          << "";
-    QTest::newRow("2016") << "2016"
-                          << ""
-                          << "";
-    QTest::newRow("two digits") << "85"
-                                << ""
-                                << "";
-    QTest::newRow("leading space") << " 1985"
-                                   << ""
-                                   << "";
-    QTest::newRow("trailing space") << "1985 "
-                                    << ""
-                                    << "";
-    QTest::newRow("leading zero") << "01985"
-                                  << ""
-                                  << "";
-    QTest::newRow("plus sign") << "+1985"
-                               << ""
-                               << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
+    const char *const cases[][3] = {
+        {"1900", "0", "0"},     {"1901", "366", "0"},   {"1904", "1461", "1"},
+        {"1912", "4383", "1"},  {"1913", "4748", "0"},  {"1948", "17531", "1"},
+        {"1949", "17896", "0"}, {"1952", "18991", "1"}, {"1953", "19356", "0"},
+        {"1985", "31044", "0"}, {"2000", "36522", "1"}, {"2015", "42001", "0"},
+        {"1899", "", ""},       {"2016", "", ""},       {"85", "", ""},
+        {" 1985", "", ""},      {"1985 ", "", ""},      {"01985", "", ""},
+        {"+1985", "", ""},      {"", "", ""},
+    };
+    for (const auto &row : cases)
+        QTest::addRow("\"%s\"", row[0]) << row[0] << row[1] << row[2];
 }
 
 void TestTForm3::yearStep()
@@ -305,19 +256,30 @@ void TestTForm3::monthStep_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("monthStart"); // empty: refused
     QTest::addColumn<QString>("genitive");
-    const char *const months[][3] = {
-        {"январь", "0", " января "},       {"февраль", "31", " февраля "},
-        {"март", "60", " марта "},         {"апрель", "91", " апреля "},
-        {"май", "121", " мая "},           {"июнь", "152", " июня "},
-        {"июль", "182", " июля "},         {"август", "213", " августа "},
-        {"сентябрь", "244", " сентября "}, {"октябрь", "274", " октября "},
-        {"ноябрь", "305", " ноября "},     {"декабрь", "335", " декабря "},
+    const char *const cases[][3] = {
+        {"январь", "0", " января "},
+        {"февраль", "31", " февраля "},
+        {"март", "60", " марта "},
+        {"апрель", "91", " апреля "},
+        {"май", "121", " мая "},
+        {"июнь", "152", " июня "},
+        {"июль", "182", " июля "},
+        {"август", "213", " августа "},
+        {"сентябрь", "244", " сентября "},
+        {"октябрь", "274", " октября "},
+        {"ноябрь", "305", " ноября "},
+        {"декабрь", "335", " декабря "},
+        {"Январь", "", ""},
+        {"января", "", ""},
+        {" январь", "", ""},
+        {"январь ", "", ""},
+        {"ЯНВАРЬ", "", ""},
+        {"1", "", ""},
+        {"", "", ""},
     };
-    for (const auto &month : months)
-        QTest::newRow(month[0]) << QString(month[0]) << QString(month[1]) << QString(month[2]);
-    for (const char *refused : {"Январь", "января", " январь", "январь ", "1", "ЯНВАРЬ", ""})
-        QTest::newRow(refused) << QString(refused) << ""
-                               << "";
+    for (const auto &row : cases)
+        QTest::addRow("\"%s\"", row[0])
+            << QString::fromUtf8(row[0]) << row[1] << QString::fromUtf8(row[2]);
 }
 
 void TestTForm3::monthStep()
@@ -349,36 +311,19 @@ void TestTForm3::dayListFollowsMonthAndYear_data()
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("count");
-    QTest::newRow("February 1900") << "1900"
-                                   << "февраль" << 28;
-    QTest::newRow("February 1901") << "1901"
-                                   << "февраль" << 28;
-    QTest::newRow("February 1904") << "1904"
-                                   << "февраль" << 29;
-    QTest::newRow("February 1912") << "1912"
-                                   << "февраль" << 29;
-    QTest::newRow("February 1948") << "1948"
-                                   << "февраль" << 29;
-    QTest::newRow("February 1952") << "1952"
-                                   << "февраль" << 29;
-    QTest::newRow("February 2000") << "2000"
-                                   << "февраль" << 29;
-    QTest::newRow("February 2015") << "2015"
-                                   << "февраль" << 28;
-    QTest::newRow("January") << "1985"
-                             << "январь" << 31;
-    QTest::newRow("April") << "1985"
-                           << "апрель" << 30;
-    QTest::newRow("June") << "1985"
-                          << "июнь" << 30;
-    QTest::newRow("August") << "1985"
-                            << "август" << 31;
-    QTest::newRow("September") << "1985"
-                               << "сентябрь" << 30;
-    QTest::newRow("November") << "1985"
-                              << "ноябрь" << 30;
-    QTest::newRow("December") << "1985"
-                              << "декабрь" << 31;
+    const struct {
+        const char *year, *month;
+        int count;
+    } cases[] = {
+        {"1900", "февраль", 28},  {"1901", "февраль", 28}, {"1904", "февраль", 29},
+        {"1912", "февраль", 29},  {"1948", "февраль", 29}, {"1952", "февраль", 29},
+        {"2000", "февраль", 29},  {"2015", "февраль", 28}, {"1985", "январь", 31},
+        {"1985", "апрель", 30},   {"1985", "июнь", 30},    {"1985", "август", 31},
+        {"1985", "сентябрь", 30}, {"1985", "ноябрь", 30},  {"1985", "декабрь", 31},
+    };
+    for (const auto &row : cases)
+        QTest::addRow("%s %s", row.month, row.year)
+            << row.year << QString::fromUtf8(row.month) << row.count;
 }
 
 void TestTForm3::dayListFollowsMonthAndYear()
@@ -400,51 +345,22 @@ void TestTForm3::dayStep_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("29 February 2000") << "2000"
-                                      << "февраль"
-                                      << "29" << true;
-    QTest::newRow("29 February 1912") << "1912"
-                                      << "февраль"
-                                      << "29" << true;
-    QTest::newRow("29 February 1900") << "1900"
-                                      << "февраль"
-                                      << "29" << false;
-    QTest::newRow("29 February 2001") << "2001"
-                                      << "февраль"
-                                      << "29" << false;
-    QTest::newRow("30 February") << "2000"
-                                 << "февраль"
-                                 << "30" << false;
-    QTest::newRow("31 February") << "2000"
-                                 << "февраль"
-                                 << "31" << false;
-    QTest::newRow("31 April") << "1985"
-                              << "апрель"
-                              << "31" << false;
-    QTest::newRow("30 April") << "1985"
-                              << "апрель"
-                              << "30" << true;
-    QTest::newRow("31 January") << "1985"
-                                << "январь"
-                                << "31" << true;
-    QTest::newRow("leading zero") << "1985"
-                                  << "январь"
-                                  << "01" << false;
-    QTest::newRow("trailing space") << "1985"
-                                    << "январь"
-                                    << "1 " << false;
-    QTest::newRow("leading space") << "1985"
-                                   << "январь"
-                                   << " 1" << false;
-    QTest::newRow("zero") << "1985"
-                          << "январь"
-                          << "0" << false;
-    QTest::newRow("32") << "1985"
-                        << "январь"
-                        << "32" << false;
-    QTest::newRow("empty") << "1985"
-                           << "январь"
-                           << "" << false;
+    const struct {
+        const char *year, *month, *day;
+        bool accepted;
+    } cases[] = {
+        {"2000", "февраль", "29", true},  {"1912", "февраль", "29", true},
+        {"1900", "февраль", "29", false}, {"2001", "февраль", "29", false},
+        {"2000", "февраль", "30", false}, {"2000", "февраль", "31", false},
+        {"1985", "апрель", "31", false},  {"1985", "апрель", "30", true},
+        {"1985", "январь", "31", true},   {"1985", "январь", "01", false},
+        {"1985", "январь", "1 ", false},  {"1985", "январь", " 1", false},
+        {"1985", "январь", "0", false},   {"1985", "январь", "32", false},
+        {"1985", "январь", "", false},
+    };
+    for (const auto &row : cases)
+        QTest::addRow("\"%s\" %s %s", row.day, row.month, row.year)
+            << row.year << QString::fromUtf8(row.month) << row.day << row.accepted;
 }
 
 void TestTForm3::dayStep()
@@ -478,21 +394,17 @@ void TestTForm3::engineFields_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QStringList>("fields"); // Form2's Edit2 to Edit6
-    QTest::newRow("1 January 1900") << "1900"
-                                    << "январь"
-                                    << "1" << QStringList{"0", "0", "1", "10001", "1001"};
-    QTest::newRow("29 February 2000") << "2000"
-                                      << "февраль"
-                                      << "29" << QStringList{"36522", "31", "29", "46582", "1060"};
-    QTest::newRow("1 March 1985") << "1985"
-                                  << "март"
-                                  << "1" << QStringList{"31044", "60", "1", "41105", "1061"};
-    QTest::newRow("1 January 1953") << "1953"
-                                    << "январь"
-                                    << "1" << QStringList{"19356", "0", "1", "29357", "1001"};
-    QTest::newRow("31 December 2015") << "2015"
-                                      << "декабрь"
-                                      << "31" << QStringList{"42001", "335", "31", "52367", "1366"};
+    const char *const cases[][8] = {
+        {"1900", "январь", "1", "0", "0", "1", "10001", "1001"},
+        {"2000", "февраль", "29", "36522", "31", "29", "46582", "1060"},
+        {"1985", "март", "1", "31044", "60", "1", "41105", "1061"},
+        {"1953", "январь", "1", "19356", "0", "1", "29357", "1001"},
+        {"2015", "декабрь", "31", "42001", "335", "31", "52367", "1366"},
+    };
+    for (const auto &row : cases)
+        QTest::addRow("%s %s %s", row[2], row[1], row[0])
+            << row[0] << QString::fromUtf8(row[1]) << row[2]
+            << QStringList{row[3], row[4], row[5], row[6], row[7]};
 }
 
 void TestTForm3::engineFields()
@@ -549,11 +461,11 @@ void TestTForm3::framesAtEachTick_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<QStringList>("framesAfterTicks");
     QTest::addColumn<QString>("stepAtEnd");
-    QTest::newRow("greeting to year") << 1 << QStringList{"2", "3", "3"} << "year";
-    QTest::newRow("year to month") << 2 << QStringList{"2", "2"} << "month";
-    QTest::newRow("month to day") << 3 << QStringList{"1", "1"} << "day";
-    QTest::newRow("back to year") << 4 << QStringList{"3", "3"} << "year";
-    QTest::newRow("back to month") << 5 << QStringList{"2", "2"} << "month";
+    QTest::newRow("greeting to year") << 1 << QStringList{"2", "3", "3"} << QString("year");
+    QTest::newRow("year to month") << 2 << QStringList{"2", "2"} << QString("month");
+    QTest::newRow("month to day") << 3 << QStringList{"1", "1"} << QString("day");
+    QTest::newRow("back to year") << 4 << QStringList{"3", "3"} << QString("year");
+    QTest::newRow("back to month") << 5 << QStringList{"2", "2"} << QString("month");
 }
 
 void TestTForm3::framesAtEachTick()
@@ -615,12 +527,14 @@ void TestTForm3::speedTable_data()
     QTest::addColumn<QString>("setting");
     QTest::addColumn<int>("wizard");
     QTest::addColumn<int>("mainWindow");
-    QTest::newRow("slow") << "1" << 1000 << 200;
-    QTest::newRow("normal") << "2" << 250 << 150;
-    QTest::newRow("fast") << "3" << 50 << 50;
-    QTest::newRow("unknown keeps the design") << "4" << 100 << 150;
-    QTest::newRow("spaced") << " 3" << 100 << 150;
-    QTest::newRow("empty") << "" << 100 << 150;
+    // Any other text keeps the intervals: the design's 100 and 150 here.
+    const struct {
+        const char *setting;
+        int wizard, mainWindow;
+    } cases[] = {{"1", 1000, 200}, {"2", 250, 150},  {"3", 50, 50},
+                 {"4", 100, 150},  {" 3", 100, 150}, {"", 100, 150}};
+    for (const auto &row : cases)
+        QTest::addRow("\"%s\"", row.setting) << row.setting << row.wizard << row.mainWindow;
 }
 
 void TestTForm3::speedTable()
