@@ -4,11 +4,14 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class SaveDialog;
 
 // The main window: loading screen, intro animation, the question, then the system menu, the
 // result list and the text viewer under five picture tool buttons.
@@ -53,16 +56,93 @@ public:
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
 
+    // Asks for the name a save writes to; empty when the user cancels. Runs SaveDialog1 unless a
+    // test puts something else here.
+    std::function<QString()> chooseSaveFile;
+    SaveDialog *SaveDialog1 = nullptr; // made on first use
+
     void FormActivate();
     void Timer1Timer();
     void Button1Click();
     void Button2Click();
 
+    // System menu.
+    void Label1Click();
+    void Label2Click();
+    void Label3Click();
+    void Label4Click();
+    void Label5Click();
+    void Label6Click();
+    void Label7Click();
+    void Label1MouseMove();
+    void Label2MouseMove();
+    void Label3MouseMove();
+    void Label4MouseMove();
+    void Label5MouseMove();
+    void Label6MouseMove();
+    void Label7MouseMove();
+
+    void ListBox1DblClick();
+
+    // Tool buttons: pointer over the idle picture, press and click on the highlighted one, click
+    // on the pressed one.
+    void Image1MouseMove();
+    void Image3MouseDown();
+    void Image3Click();
+    void Image4Click();
+    void Image7MouseMove();
+    void Image6MouseDown();
+    void Image6Click();
+    void Image5Click();
+    void Image10MouseMove();
+    void Image9MouseDown();
+    void Image9Click();
+    void Image8Click();
+    void Image13MouseMove();
+    void Image12MouseDown();
+    void Image12Click();
+    void Image11Click();
+    void Image16MouseMove();
+    void Image15MouseDown();
+    void Image15Click();
+    void Image14Click();
+    void Image2MouseMove(); // over the background: hover looks end
+
+    void Timer2Timer(); // intro animation
+
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
+    struct ToolPictures {
+        QLabel *idle;
+        QLabel *highlighted;
+        QLabel *pressed;
+        QString *hoverFlag;
+    };
+    ToolPictures tool(Tool which);
+
+    void hoverTool(Tool which);
+    void pressTool(Tool which);
+    void releaseTool(Tool which);
+    void putToolsAtRest();
+    void setPressedPicturesEnabled(bool enabled);
+
+    void backAction();
+    void startOverAction();
+    void saveAction();
+    void settingsAction();
+    void aboutAction();
+
+    void highlightMenuLabel(int index);
+    void chooseSystem(int number);
+    void loadBackground();
+
     bool m_placed = false;
+    QLabel *m_menuPressed = nullptr; // the menu label a left press began on
+    QString m_saveFileName;          // what the save dialog gave, read by the engine's save
 };

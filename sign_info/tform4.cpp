@@ -1,3 +1,89 @@
 #include "sign_info/tform4.h"
 
-TForm4::TForm4(QWidget *parent) : QDialog(parent) {}
+#include "app/forms.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "sign_info/sign_texts.h"
+#include "toolkit/text_list.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QToolButton>
+
+TForm4::TForm4(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setFixedSize(268, 127);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    setAutoFillBackground(true);
+
+    const auto makeButton = [this](const QString &caption, int top) {
+        auto *button = new QToolButton(this);
+        button->setText(caption);
+        button->setAutoRaise(true);
+        button->setGeometry(8, top, 249, 25);
+        return button;
+    };
+    SpeedButton1 = makeButton(QStringLiteral("Общая характеристика"), 8);
+    SpeedButton3 = makeButton(QStringLiteral("О Вашем знаке"), 48);
+    SpeedButton4 = makeButton(QStringLiteral("Отмена"), 96);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm4::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm4::SpeedButton4Click);
+}
+
+bool TForm4::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TForm4::showEvent(QShowEvent *event)
+{
+    // Without a window manager nothing may activate the chooser; it must still be set up.
+    FormActivate();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void TForm4::FormActivate()
+{
+    setWindowTitle(Form2->Edit1);
+    if (Form2->Edit16 == QLatin1String("1"))
+        SpeedButton1->hide();
+}
+
+void TForm4::showText(const QString &path)
+{
+    Form1->ListBox1->hide();
+    Form1->setMemoLines(TextList::load(path));
+    Form1->Memo1->show();
+    close();
+}
+
+void TForm4::SpeedButton1Click()
+{
+    const SystemInfo *info = systemByNumber(Form2->Edit16);
+    // The zodiac has no general characteristic.
+    if (info && info->system != System::Zodiac)
+        showText(generalTextPath(Form2->Edit15, info->system));
+}
+
+void TForm4::SpeedButton3Click()
+{
+    if (const SystemInfo *info = systemByNumber(Form2->Edit16))
+        showText(userSignTextPath(*Form2, info->system));
+}
+
+void TForm4::SpeedButton4Click()
+{
+    close();
+}

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 
-// The sign information chooser.
+class QToolButton;
+
+// The sign information chooser: the general characteristic of the system chosen in the main
+// window's menu, or the text about the user's sign in it, goes into the main window's viewer.
 class TForm4 : public QDialog
 {
     Q_OBJECT
@@ -10,4 +13,20 @@ class TForm4 : public QDialog
 
 public:
     explicit TForm4(QWidget *parent = nullptr);
+
+    QToolButton *SpeedButton1; // "Общая характеристика"
+    QToolButton *SpeedButton3; // "О Вашем знаке"
+    QToolButton *SpeedButton4; // "Отмена"
+
+    void FormActivate();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showText(const QString &path);
 };

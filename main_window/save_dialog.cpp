@@ -1,0 +1,59 @@
+#include "main_window/save_dialog.h"
+
+#include "engine/tform2.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+const char *const Filter = "Текстовой документ (*.txt)";
+
+} // namespace
+
+SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
+{
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    // Non-native, so it looks and behaves the same everywhere and can be driven by tests.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setNameFilter(QString::fromUtf8(Filter));
+    setDirectory(QDir::currentPath());
+    confirmReplace = [this](const QString &target) {
+        const QString question =
+            QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(target));
+        return QMessageBox::warning(this, windowTitle(), question,
+                                    QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No) == QMessageBox::Yes;
+    };
+}
+
+QString SaveDialog::run()
+{
+    // selectFile() ignores an empty name; the name field is the dialog's own line edit.
+    if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->clear();
+    if (exec() != QDialog::Accepted)
+        return {};
+    return selectedFiles().value(0);
+}
+
+void SaveDialog::accept()
+{
+    const QStringList files = selectedFiles();
+    const QFileInfo chosen(files.value(0));
+    if (files.size() != 1 || chosen.fileName().isEmpty() || chosen.isDir()) {
+        QFileDialog::accept(); // let the dialog open a folder or refuse an empty name
+        return;
+    }
+    const QString target = TForm2::saveTarget(chosen.absoluteFilePath());
+    if (QFileInfo::exists(target) && !confirmReplace(target))
+        return;
+    // The question has been asked about the real target; don't ask again about the typed name.
+    setOption(QFileDialog::DontConfirmOverwrite, true);
+    QFileDialog::accept();
+    setOption(QFileDialog::DontConfirmOverwrite, false);
+}

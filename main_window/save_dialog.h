@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFileDialog>
+
+#include <functional>
+
+// The dialog that names the document a save writes. A chosen name gets ".txt" appended unless it
+// already ends in it, so the dialog asks about replacing the file that will really be written,
+// not the name as typed.
+class SaveDialog : public QFileDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SaveDialog)
+
+public:
+    explicit SaveDialog(QWidget *parent = nullptr);
+
+    // Runs the dialog from an empty name; returns the chosen name, or empty when cancelled.
+    QString run();
+
+    // Asks whether to replace an existing file; tests replace it.
+    std::function<bool(const QString &target)> confirmReplace;
+
+public slots:
+    void accept() override;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+// A tool picture keeps its colours while disabled: disabled only means it ignores the mouse.
+class ToolPicture : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ToolPicture)
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// One picture tool button: an invisible widget lying over its three stacked pictures (idle,
+// highlighted, pressed) that takes the pointer for them. A picture that hides itself while the
+// mouse is pressed on it would lose the mouse grab and never see its release; the button keeps
+// the grab, so a click completes on the picture that was pressed even though it is gone by then.
+class ToolButton : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ToolButton)
+
+public:
+    struct Handlers {
+        std::function<void()> idleMouseMove;
+        std::function<void()> highlightedMouseDown;
+        std::function<void()> highlightedClick;
+        std::function<void()> pressedClick;
+        // The pointer moved here while no picture takes it (the one beneath is the background).
+        std::function<void()> uncoveredMouseMove;
+    };
+
+    // The pictures are given bottom to top; the button takes their place and size.
+    ToolButton(QLabel *pressed, QLabel *highlighted, QLabel *idle, Handlers handlers,
+               QWidget *parent);
+
+    // The picture that takes the pointer now: the topmost one shown and enabled, or none.
+    QLabel *pictureUnderPointer() const;
+
+protected:
+    bool event(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void moveOver(QLabel *picture);
+
+    QLabel *m_pressed;
+    QLabel *m_highlighted;
+    QLabel *m_idle;
+    Handlers m_handlers;
+    QLabel *m_pressTarget = nullptr; // the picture a held button was pressed on
+    bool m_leftPressed = false;
+};

@@ -1,0 +1,222 @@
+#include "app/application.h"
+#include "app/forms.h"
+#include "app/startup.h"
+#include "engine/tform2.h"
+#include "main_window/tform1.h"
+#include "message_box_catcher.h"
+#include "program_dir.h"
+#include "sign_info/tform4.h"
+#include "toolkit/text_list.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const char *const Titles[] = {
+    "Астрологический гороскоп (знак зодиака)",  "Китайский гороскоп (по году рождения)",
+    "Японский гороскоп (по году рождения)",     "Гороскоп друидов (дерево жизни)",
+    "Цветочный гороскоп (растение - талисман)", "Мифологический гороскоп (тёмные стороны души)",
+    "Древних Ариев (год рождения - год зверя)",
+};
+const char *const Stems[] = {"zodiac", "china", "japan", "druidov", "scvetohnui", "mifolog",
+                             "ariev"};
+const char *const Keys[] = {"kozerog", "tigr", "kaban", "20", "9", "11", "31"};
+
+} // namespace
+
+class TestTForm4 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void choices_data();
+    void choices();
+    void missingText_data();
+    void missingText();
+    void unknownSystem();
+
+private:
+    // Clicks the menu label of the system and, once the chooser shows, runs the step on it.
+    void chooseFromMenu(int system, const std::function<void(TForm4 *)> &step);
+
+    std::unique_ptr<ProgramDir> m_dir;
+    std::unique_ptr<MessageBoxCatcher> m_boxes;
+};
+
+void TestTForm4::init()
+{
+    m_dir = std::make_unique<ProgramDir>();
+    for (int i = 0; i < 7; ++i) {
+        const QString stem = QLatin1String(Stems[i]);
+        m_dir->write(QStringLiteral("Files/%1.KVETAR").arg(stem),
+                     TextList::toBytes({QStringLiteral("Общее: ") + stem, QStringLiteral("…")}));
+        m_dir->write(QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[i])),
+                     TextList::toBytes({QStringLiteral("Знак: ") + stem}));
+    }
+    QVERIFY(createForms(m_dir->executable()));
+    Form1->Timer1->stop();
+    Form2->Edit8 = QLatin1String(Keys[0]);
+    Form2->Edit7 = QLatin1String(Keys[1]);
+    Form2->Edit9 = QLatin1String(Keys[2]);
+    Form2->Edit10 = QLatin1String(Keys[3]);
+    Form2->Edit12 = QLatin1String(Keys[4]);
+    Form2->Edit11 = QLatin1String(Keys[5]);
+    Form2->Edit13 = QLatin1String(Keys[6]);
+    Form1->ListBox1->addItem(QStringLiteral("строка"));
+    Form1->Button1Click();
+    m_boxes = std::make_unique<MessageBoxCatcher>();
+}
+
+void TestTForm4::cleanup()
+{
+    destroyForms();
+    const QStringList unexpected = m_boxes->texts;
+    m_boxes.reset();
+    m_dir.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+}
+
+void TestTForm4::chooseFromMenu(int system, const std::function<void(TForm4 *)> &step)
+{
+    bool ran = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (!ran && Form4 && Form4->isVisible()) {
+            ran = true;
+            step(Form4);
+        }
+    });
+    poll.start(1);
+    const auto clicks = std::array{&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
+                                   &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
+                                   &TForm1::Label7Click};
+    (Form1->*clicks[system])();
+    QVERIFY(ran);
+    QCOMPARE(Form4, nullptr);
+}
+
+void TestTForm4::choices_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<bool>("textBefore");
+    for (int system = 0; system < 7; ++system) {
+        for (const char *choice : {"general", "sign", "cancel"}) {
+            for (bool textBefore : {false, true}) {
+                if (system == 0 && QLatin1String(choice) == QLatin1String("general"))
+                    continue;
+                const QString name = QStringLiteral("%1 %2 from %3")
+                                         .arg(QLatin1String(Stems[system]), QLatin1String(choice),
+                                              QLatin1String(textBefore ? "text" : "list"));
+                QTest::newRow(qPrintable(name)) << system << QString::fromLatin1(choice) << textBefore;
+            }
+        }
+    }
+}
+
+void TestTForm4::choices()
+{
+    QFETCH(int, system);
+    QFETCH(QString, choice);
+    QFETCH(bool, textBefore);
+    const QStringList earlier = {QStringLiteral("прежний текст")};
+    Form1->setMemoLines(earlier);
+    Form1->Memo1->setVisible(textBefore);
+    Form1->ListBox1->setVisible(!textBefore);
+
+    chooseFromMenu(system, [&](TForm4 *chooser) {
+        QVERIFY(chooser->isModal());
+        QCOMPARE(chooser->windowTitle(), QString::fromUtf8(Titles[system]));
+        QCOMPARE(chooser->size(), QSize(268, 127));
+        QCOMPARE(chooser->SpeedButton1->isHidden(), system == 0);
+        QToolButton *button = choice == QLatin1String("general") ? chooser->SpeedButton1
+                              : choice == QLatin1String("sign")  ? chooser->SpeedButton3
+                                                                 : chooser->SpeedButton4;
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+
+    QCOMPARE(Form2->Edit16, QString::number(system + 1));
+    QCOMPARE(Form2->Edit1, QString::fromUtf8(Titles[system]));
+    if (choice == QLatin1String("cancel")) {
+        QCOMPARE(Form1->memoLines(), earlier);
+        QCOMPARE(Form1->Memo1->isHidden(), !textBefore);
+        QCOMPARE(Form1->ListBox1->isHidden(), textBefore);
+        return;
+    }
+    const QString stem = QLatin1String(Stems[system]);
+    const QString file = choice == QLatin1String("general")
+                             ? QStringLiteral("Files/%1.KVETAR").arg(stem)
+                             : QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[system]));
+    QCOMPARE(Form1->memoLines(), TextList::load(m_dir->file(file)));
+    QVERIFY(!Form1->Memo1->isHidden());
+    QVERIFY(Form1->ListBox1->isHidden());
+}
+
+void TestTForm4::missingText_data()
+{
+    QTest::addColumn<bool>("textBefore");
+    QTest::newRow("from the list") << false;
+    QTest::newRow("from a text") << true;
+}
+
+void TestTForm4::missingText()
+{
+    QFETCH(bool, textBefore);
+    const QStringList earlier = {QStringLiteral("прежний текст")};
+    Form1->setMemoLines(earlier);
+    Form1->Memo1->setVisible(textBefore);
+    Form1->ListBox1->setVisible(!textBefore);
+    QFile::remove(m_dir->file(QStringLiteral("Files/druidov.KVETAR")));
+
+    chooseFromMenu(3, [&](TForm4 *chooser) {
+        QTest::mouseClick(chooser->SpeedButton1, Qt::LeftButton);
+        QCOMPARE(m_boxes->texts, QStringList(QStringLiteral("Cannot open file %1.").arg(
+                                     m_dir->file(QStringLiteral("Files/druidov.KVETAR")))));
+        m_boxes->texts.clear();
+        // The chooser is still there; the list is gone, the viewer as it was.
+        QVERIFY(chooser->isVisible());
+        QVERIFY(Form1->ListBox1->isHidden());
+        QCOMPARE(Form1->Memo1->isHidden(), !textBefore);
+        QCOMPARE(Form1->memoLines(), earlier);
+        QTest::mouseClick(chooser->SpeedButton4, Qt::LeftButton);
+    });
+}
+
+void TestTForm4::unknownSystem()
+{
+    // Only the menu sets the number; a chooser shown without it loads nothing and stays open.
+    Form2->Edit16 = QStringLiteral("8");
+    Form2->Edit1 = QStringLiteral("Что-то");
+    Form4 = new TForm4;
+    QTimer::singleShot(0, Form4, [] {
+        QCOMPARE(Form4->windowTitle(), QStringLiteral("Что-то"));
+        Form4->SpeedButton1Click();
+        Form4->SpeedButton3Click();
+        QVERIFY(Form4->isVisible());
+        QVERIFY(!Form1->ListBox1->isHidden());
+        Form4->SpeedButton4Click();
+    });
+    Form4->exec();
+    delete Form4;
+    Form4 = nullptr;
+    QVERIFY(Form1->Memo1->isHidden());
+}
+
+int main(int argc, char *argv[])
+{
+    OrlentaApplication app(argc, argv);
+    TestTForm4 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tform4.moc"
