@@ -217,7 +217,7 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
             const QPoint topLeft = globalPos - anchor;
             Edit5 = QString::number(topLeft.x());
             Edit6 = QString::number(topLeft.y());
-            move(Edit5.toInt(), Edit6.toInt());
+            move(topLeft);
         }
     }
 

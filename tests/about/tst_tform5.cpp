@@ -103,7 +103,6 @@ class TestTForm5 : public QObject
     Q_OBJECT
 
 private slots:
-    void design();
     void textsFitTheirPlaces_data();
     void textsFitTheirPlaces();
     void backgroundIsTheMainOneUnstretched();
@@ -121,21 +120,6 @@ private slots:
     void pressAndDrag();
     void modalRunFromTheMainWindow();
 };
-
-void TestTForm5::design()
-{
-    AboutRun run;
-    QVERIFY(run.created);
-    QCOMPARE(run.form->size(), QSize(345, 281));
-    QCOMPARE(run.form->pos(), QPoint(230, 122));
-    QVERIFY(run.form->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(run.form->Label1->text(), QLatin1String(TForm5::AuthorMail));
-    QCOMPARE(run.form->Label8->text(), QStringLiteral("Автор: проект Orlenta"));
-    QCOMPARE(run.form->Label9->text(), QStringLiteral("Некоторые данные взяты с сайта \"%1\"")
-                                           .arg(QString::fromUtf8(TForm5::SiteName)));
-    QVERIFY(QUrl(QLatin1String(TForm5::SiteAddress)).host().endsWith(".example.org"));
-    QVERIFY(QLatin1String(TForm5::AuthorMail).endsWith(QLatin1String("@example.org")));
-}
 
 void TestTForm5::textsFitTheirPlaces_data()
 {

@@ -87,7 +87,7 @@ class TestTForm6 : public QObject
     Q_OBJECT
 
 private slots:
-    void design();
+    void noDefaultButton();
     void activation_data();
     void activation();
     void save_data();
@@ -99,18 +99,14 @@ private slots:
     void failedWriteKeepsOldFile();
 };
 
-void TestTForm6::design()
+// Enter presses the default button of a dialog; here neither button may be one.
+void TestTForm6::noDefaultButton()
 {
     Forms forms("1\r\n2\r\n");
     QVERIFY(forms.created);
     TForm6 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Настройки"));
-    QCOMPARE(form.size(), QSize(190, 211));
-    QVERIFY(!(form.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
-    // Enter and Escape in other dialogs press buttons; here neither button is marked for them.
     QVERIFY(!form.Button1->isDefault() && !form.Button1->autoDefault());
     QVERIFY(!form.Button2->isDefault() && !form.Button2->autoDefault());
-    QCOMPARE(form.RadioGroup1Items->checkedId(), -1);
 }
 
 void TestTForm6::activation_data()
