@@ -71,12 +71,20 @@ enum class Action { Close, Mail, Licence, Help, Site };
 
 // The hot regions decide, not the labels' rectangles: the mail region has a gap at x 99..101,
 // the licence region starts right of x 30 and the site band spans the whole width.
+// The hidden labels whose fonts a link takes: hot under the pointer, normal elsewhere.
+struct FontTemplates {
+    QLabel *TForm5::*hot;
+    QLabel *TForm5::*normal;
+};
+
+constexpr FontTemplates LinkFonts{&TForm5::Label5, &TForm5::Label6};
+constexpr FontTemplates CreditFonts{&TForm5::Label11, &TForm5::Label10};
+
 struct HotLink {
     QLabel *TForm5::*label;
     Span x1, x2;
     Span y;
-    QLabel *TForm5::*hotFont;
-    QLabel *TForm5::*normalFont;
+    FontTemplates fonts;
     Action action;
 
     bool contains(int x, int y) const
@@ -86,19 +94,15 @@ struct HotLink {
 };
 
 // In the order they are highlighted and tested for a click.
+// clang-format off
 const HotLink Links[] = {
-    {&TForm5::Label2, {232, 336}, NoX, {208, 224}, &TForm5::Label5, &TForm5::Label6, Action::Close},
-    {&TForm5::Label1,
-     {80, 99},
-     {101, 248},
-     {240, 256},
-     &TForm5::Label5,
-     &TForm5::Label6,
-     Action::Mail},
-    {&TForm5::Label3, {30, 80}, NoX, {208, 224}, &TForm5::Label5, &TForm5::Label6, Action::Licence},
-    {&TForm5::Label4, {128, 192}, NoX, {176, 192}, &TForm5::Label5, &TForm5::Label6, Action::Help},
-    {&TForm5::Label9, AnyX, NoX, {56, 72}, &TForm5::Label11, &TForm5::Label10, Action::Site},
+    {&TForm5::Label2, {232, 336}, NoX,        {208, 224}, LinkFonts,   Action::Close},
+    {&TForm5::Label1, {80, 99},   {101, 248}, {240, 256}, LinkFonts,   Action::Mail},
+    {&TForm5::Label3, {30, 80},   NoX,        {208, 224}, LinkFonts,   Action::Licence},
+    {&TForm5::Label4, {128, 192}, NoX,        {176, 192}, LinkFonts,   Action::Help},
+    {&TForm5::Label9, AnyX,       NoX,        {56, 72},   CreditFonts, Action::Site},
 };
+// clang-format on
 
 struct LinkHint {
     QLabel *TForm5::*label;
@@ -223,7 +227,7 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
 
     for (const HotLink &link : Links) {
         const QLabel *font =
-            this->*(link.contains(pos.x(), pos.y()) ? link.hotFont : link.normalFont);
+            this->*(link.contains(pos.x(), pos.y()) ? link.fonts.hot : link.fonts.normal);
         copyFont(font, this->*link.label);
     }
 }
