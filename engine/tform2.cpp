@@ -101,6 +101,16 @@ void TForm2::Button6Click()
     computeSign(SignTables::aryan(), Edit5, System::Aryan, Edit13, Memo2);
 }
 
+void TForm2::computeAllSigns()
+{
+    Button2Click();
+    Button1Click();
+    Button3Click();
+    Button5Click();
+    Button4Click();
+    Button6Click();
+}
+
 QString TForm2::saveTarget(const QString &fileName)
 {
     if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))

@@ -45,6 +45,10 @@ public:
     void Button4Click(); // mythological creature
     void Button5Click(); // flower
     void Button6Click(); // Ancient Aryan animal
+    // The six computations in the order the result list shows them: zodiac, Chinese and
+    // Japanese, druid tree, flower, mythological creature, Ancient Aryan animal.
+    void computeAllSigns();
+
     void Button7Click(); // save the shown text
     void Button8Click(); // reset the engine and the wizard
 
