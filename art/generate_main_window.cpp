@@ -88,9 +88,9 @@ void paintDarkTile(QPainter &painter)
 
 void paintGlare(QPainter &painter)
 {
-    QRadialGradient glare(QPointF(34.5, 30), 26);
-    glare.setColorAt(0, QColor(255, 255, 255, 210));
-    glare.setColorAt(0.5, QColor(255, 255, 255, 110));
+    QRadialGradient glare(QPointF(34.5, 31), 30);
+    glare.setColorAt(0, QColor(255, 255, 255, 240));
+    glare.setColorAt(0.55, QColor(255, 255, 255, 150));
     glare.setColorAt(1, QColor(255, 255, 255, 0));
     painter.save();
     painter.setClipPath(tilePath());
