@@ -208,6 +208,9 @@ TForm1::TForm1(QWidget *parent)
     Button1 = new QPushButton(QStringLiteral("Да"), this);
     Button1->setGeometry(312, 336, 81, 25);
     Button1->hide();
+    // Return answers with the button that has the focus, as in a dialog.
+    Button1->setAutoDefault(true);
+    Button2->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
 
@@ -299,6 +302,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == ListBox1 && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The row the keyboard stands on is the one meant, even before it was selected.
+            if (QListWidgetItem *current = ListBox1->currentItem())
+                current->setSelected(true);
             ListBox1DblClick();
             return true;
         }
@@ -655,6 +661,7 @@ void TForm1::Timer2Timer()
             Label9->adjustSize();
             Button1->show();
             Button2->show();
+            Button1->setFocus();
         }
     }
 }

@@ -92,6 +92,7 @@ private slots:
     void pressedPicturesIgnoreMouseUntilYes();
     void clicksDuringAnimation();
     void toolActions();
+    void keyboard();
     void yes_data();
     void yes();
     void startOver_data();
@@ -369,6 +370,40 @@ void TestTForm1::toolActions()
     QCOMPARE(Form6, nullptr);
 }
 
+void TestTForm1::keyboard()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    tickTo(13);
+    QCOMPARE(QApplication::focusWidget(), Form1->Button1);
+    QTest::keyClick(Form1->Button1, Qt::Key_Return);
+    QVERIFY(!Form1->Image2->isHidden());
+
+    const char *const names[] = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
+                                 "О программе"};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(Form1->childAt(toolPoint(i))->accessibleName(), QString::fromUtf8(names[i]));
+
+    Form1->ListBox1->hide();
+    Form1->Memo1->show();
+    QTest::keyClick(Form1, Qt::Key_Left, Qt::AltModifier);
+    QVERIFY(!Form1->ListBox1->isHidden());
+    QVERIFY(Form1->Memo1->isHidden());
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_saveDialogRuns, 1);
+    {
+        ModalCloser closer;
+        QTest::keyClick(Form1, Qt::Key_Comma, Qt::ControlModifier);
+        QCOMPARE(closer.seen, QStringList(QStringLiteral("TForm6")));
+    }
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    QTest::keyClick(Form1, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(!Form1->isVisible());
+    QCOMPARE(Form1->Edit6, QStringLiteral("35"));
+    QCOMPARE(looks(), QStringLiteral("IIIII")); // the pictures never saw the keyboard
+}
+
 void TestTForm1::yes_data()
 {
     QTest::addColumn<QString>("setting");
@@ -556,7 +591,9 @@ void TestTForm1::rowDoubleClick()
     Form1->setMemoLines({QStringLiteral("прежний текст")});
     QListWidgetItem *item = Form1->ListBox1->item(row);
     if (byKeyboard) {
-        Form1->ListBox1->setCurrentItem(item);
+        // The keyboard's row need not be selected yet, as when the list has just got the focus.
+        Form1->ListBox1->selectionModel()->setCurrentIndex(
+            Form1->ListBox1->indexFromItem(item), QItemSelectionModel::NoUpdate);
         QTest::keyClick(Form1->ListBox1, Qt::Key_Return);
     } else {
         // A real double-click begins with a plain click, which selects the row.
