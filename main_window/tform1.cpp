@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
@@ -58,6 +59,21 @@ QPixmap toolPicture(const char *name)
 {
     return transparentPicture(QImage(QStringLiteral(":/art/%1.png").arg(QLatin1String(name))));
 }
+
+// Rows of one height, whatever the font asks for.
+class FixedRowHeight : public QStyledItemDelegate
+{
+public:
+    FixedRowHeight(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
+    }
+
+private:
+    int m_height;
+};
 
 // One tool button: its pictures' resource names, its place and its hint.
 struct ToolDesign {
@@ -127,11 +143,16 @@ TForm1::TForm1(QWidget *parent)
     Image2->setMouseTracking(true);
     Image2->hide();
 
+    // Font templates of the menu, never shown.
     Label10 = new QLabel(this);
     Label10->setFont(pixelFont(QStringLiteral("System"), 13, true, true));
     setTextColor(Label10, QColor(128, 128, 128));
+    Label10->move(88, 464);
+    Label10->hide();
     Label11 = new QLabel(this);
     Label11->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
+    Label11->move(88, 504);
+    Label11->hide();
 
     QLabel **menu[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     for (int i = 0; i < SystemCount; ++i) {
@@ -228,6 +249,7 @@ TForm1::TForm1(QWidget *parent)
     ListBox1->setFrameShape(QFrame::Box);
     ListBox1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setItemDelegate(new FixedRowHeight(19, ListBox1));
     ListBox1->hide();
 
     for (QObject *watched : std::initializer_list<QObject *>{

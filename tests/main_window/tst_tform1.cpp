@@ -23,7 +23,7 @@
 namespace {
 
 const QPoint Background(600, 40);
-const QPoint GapBetweenButtons(90, 42);
+const QPoint GapBetweenButtons(90, 20);
 const QPoint OverList(600, 300);
 
 QPoint toolPoint(int button)
@@ -434,6 +434,9 @@ void TestTForm1::yes()
     for (const QLabel *label : {Form1->Label1, Form1->Label4, Form1->Label7})
         QVERIFY(!label->isHidden());
     QCOMPARE(looks(), QStringLiteral("IIIII"));
+    QCOMPARE(Form1->ListBox1->visualItemRect(Form1->ListBox1->item(1)).top() -
+                 Form1->ListBox1->visualItemRect(Form1->ListBox1->item(0)).top(),
+             19);
     const char *const hints[] = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
                                  "О программе"};
     const QLabel *const highlighted[] = {Form1->Image3, Form1->Image6, Form1->Image9,
