@@ -13,7 +13,8 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+namespace
+{
 
 const QSize ToolSize(69, 68);
 const QColor Key(255, 0, 0); // drawn see-through by the program
@@ -154,7 +155,8 @@ void paintBook(QPainter &painter)
     painter.drawPath(rhomb);
     painter.setBrush(gold);
     painter.drawEllipse(middle, 2.5, 2.5);
-    for (const QPointF corner : {QPointF(28, 18), QPointF(47, 18), QPointF(28, 50), QPointF(47, 50)})
+    for (const QPointF corner :
+         {QPointF(28, 18), QPointF(47, 18), QPointF(28, 50), QPointF(47, 50)})
         painter.drawEllipse(corner, 1.6, 1.6);
     for (qreal y : {cover.top() + 8, cover.bottom() - 8})
         painter.drawLine(QPointF(cover.left() + 1, y), QPointF(cover.left() + 5, y));
@@ -262,9 +264,8 @@ int main(int argc, char *argv[])
         const char *name;
         void (*paintIcon)(QPainter &);
     } tools[] = {
-        {"tool_back", paintBack},         {"tool_start_over", paintBook},
-        {"tool_save", paintFloppy},       {"tool_settings", paintFolder},
-        {"tool_about", paintAbout},
+        {"tool_back", paintBack},       {"tool_start_over", paintBook}, {"tool_save", paintFloppy},
+        {"tool_settings", paintFolder}, {"tool_about", paintAbout},
     };
     for (const auto &tool : tools) {
         const QString name = QString::fromLatin1(tool.name);

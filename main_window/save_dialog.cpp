@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 const char *const Filter = "Текстовой документ (*.txt)";
 
@@ -22,9 +23,8 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     setNameFilter(QString::fromUtf8(Filter));
     setDirectory(QDir::currentPath());
     confirmReplace = [this](const QString &target) {
-        const QString question =
-            QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
-                .arg(QDir::toNativeSeparators(target));
+        const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(target));
         return QMessageBox::warning(this, windowTitle(), question,
                                     QMessageBox::Yes | QMessageBox::No,
                                     QMessageBox::No) == QMessageBox::Yes;

@@ -28,7 +28,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const char *const Question = "Вы готовы узнать о себе?";
 
@@ -162,8 +163,8 @@ TForm1::TForm1(QWidget *parent)
         copyFont(Label10, label);
         const QSize highlighted = label->sizeHint();
         copyFont(Label11, label);
-        label->setGeometry(QRect(QPoint(40, 152 + 40 * i),
-                                 label->sizeHint().expandedTo(highlighted)));
+        label->setGeometry(
+            QRect(QPoint(40, 152 + 40 * i), label->sizeHint().expandedTo(highlighted)));
         label->setMouseTracking(true);
         label->hide();
         *menu[i] = label;
@@ -212,9 +213,11 @@ TForm1::TForm1(QWidget *parent)
     };
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
-        const auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
-        ToolButton::Handlers calls{call(handlers[i][0]), call(handlers[i][1]),
-                                   call(handlers[i][2]), call(handlers[i][3]), [this] {
+        const auto call = [this](Handler handler) {
+            return [this, handler] { (this->*handler)(); };
+        };
+        ToolButton::Handlers calls{call(handlers[i][0]), call(handlers[i][1]), call(handlers[i][2]),
+                                   call(handlers[i][3]), [this] {
                                        if (!Image2->isHidden())
                                            Image2MouseMove();
                                    }};
@@ -252,9 +255,9 @@ TForm1::TForm1(QWidget *parent)
     ListBox1->setItemDelegate(new FixedRowHeight(19, ListBox1));
     ListBox1->hide();
 
-    for (QObject *watched : std::initializer_list<QObject *>{
-             Image2, Label1, Label2, Label3, Label4, Label5, Label6, Label7, ListBox1,
-             ListBox1->viewport()})
+    for (QObject *watched :
+         std::initializer_list<QObject *>{Image2, Label1, Label2, Label3, Label4, Label5, Label6,
+                                          Label7, ListBox1, ListBox1->viewport()})
         watched->installEventFilter(this);
 
     Timer1 = new QTimer(this);
@@ -387,7 +390,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::loadBackground()
 {
     if (Image2->pixmap().isNull())
-        Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/main_background.jpg"))));
+        Image2->setPixmap(
+            QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/main_background.jpg"))));
 }
 
 void TForm1::FormActivate()
@@ -466,20 +470,62 @@ void TForm1::chooseSystem(int number)
     Form4 = nullptr;
 }
 
-void TForm1::Label1Click() { chooseSystem(1); }
-void TForm1::Label2Click() { chooseSystem(2); }
-void TForm1::Label3Click() { chooseSystem(3); }
-void TForm1::Label4Click() { chooseSystem(4); }
-void TForm1::Label5Click() { chooseSystem(5); }
-void TForm1::Label6Click() { chooseSystem(6); }
-void TForm1::Label7Click() { chooseSystem(7); }
-void TForm1::Label1MouseMove() { highlightMenuLabel(0); }
-void TForm1::Label2MouseMove() { highlightMenuLabel(1); }
-void TForm1::Label3MouseMove() { highlightMenuLabel(2); }
-void TForm1::Label4MouseMove() { highlightMenuLabel(3); }
-void TForm1::Label5MouseMove() { highlightMenuLabel(4); }
-void TForm1::Label6MouseMove() { highlightMenuLabel(5); }
-void TForm1::Label7MouseMove() { highlightMenuLabel(6); }
+void TForm1::Label1Click()
+{
+    chooseSystem(1);
+}
+void TForm1::Label2Click()
+{
+    chooseSystem(2);
+}
+void TForm1::Label3Click()
+{
+    chooseSystem(3);
+}
+void TForm1::Label4Click()
+{
+    chooseSystem(4);
+}
+void TForm1::Label5Click()
+{
+    chooseSystem(5);
+}
+void TForm1::Label6Click()
+{
+    chooseSystem(6);
+}
+void TForm1::Label7Click()
+{
+    chooseSystem(7);
+}
+void TForm1::Label1MouseMove()
+{
+    highlightMenuLabel(0);
+}
+void TForm1::Label2MouseMove()
+{
+    highlightMenuLabel(1);
+}
+void TForm1::Label3MouseMove()
+{
+    highlightMenuLabel(2);
+}
+void TForm1::Label4MouseMove()
+{
+    highlightMenuLabel(3);
+}
+void TForm1::Label5MouseMove()
+{
+    highlightMenuLabel(4);
+}
+void TForm1::Label6MouseMove()
+{
+    highlightMenuLabel(5);
+}
+void TForm1::Label7MouseMove()
+{
+    highlightMenuLabel(6);
+}
 
 // Result list
 
@@ -536,21 +582,66 @@ void TForm1::setPressedPicturesEnabled(bool enabled)
         tool(Tool(i)).pressed->setEnabled(enabled);
 }
 
-void TForm1::Image1MouseMove() { hoverTool(Back); }
-void TForm1::Image3MouseDown() { pressTool(Back); }
-void TForm1::Image4Click() { releaseTool(Back); }
-void TForm1::Image7MouseMove() { hoverTool(StartOver); }
-void TForm1::Image6MouseDown() { pressTool(StartOver); }
-void TForm1::Image5Click() { releaseTool(StartOver); }
-void TForm1::Image10MouseMove() { hoverTool(Save); }
-void TForm1::Image9MouseDown() { pressTool(Save); }
-void TForm1::Image8Click() { releaseTool(Save); }
-void TForm1::Image13MouseMove() { hoverTool(Settings); }
-void TForm1::Image12MouseDown() { pressTool(Settings); }
-void TForm1::Image11Click() { releaseTool(Settings); }
-void TForm1::Image16MouseMove() { hoverTool(About); }
-void TForm1::Image15MouseDown() { pressTool(About); }
-void TForm1::Image14Click() { releaseTool(About); }
+void TForm1::Image1MouseMove()
+{
+    hoverTool(Back);
+}
+void TForm1::Image3MouseDown()
+{
+    pressTool(Back);
+}
+void TForm1::Image4Click()
+{
+    releaseTool(Back);
+}
+void TForm1::Image7MouseMove()
+{
+    hoverTool(StartOver);
+}
+void TForm1::Image6MouseDown()
+{
+    pressTool(StartOver);
+}
+void TForm1::Image5Click()
+{
+    releaseTool(StartOver);
+}
+void TForm1::Image10MouseMove()
+{
+    hoverTool(Save);
+}
+void TForm1::Image9MouseDown()
+{
+    pressTool(Save);
+}
+void TForm1::Image8Click()
+{
+    releaseTool(Save);
+}
+void TForm1::Image13MouseMove()
+{
+    hoverTool(Settings);
+}
+void TForm1::Image12MouseDown()
+{
+    pressTool(Settings);
+}
+void TForm1::Image11Click()
+{
+    releaseTool(Settings);
+}
+void TForm1::Image16MouseMove()
+{
+    hoverTool(About);
+}
+void TForm1::Image15MouseDown()
+{
+    pressTool(About);
+}
+void TForm1::Image14Click()
+{
+    releaseTool(About);
+}
 
 void TForm1::Image3Click()
 {

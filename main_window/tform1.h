@@ -23,22 +23,22 @@ class TForm1 : public QWidget
 public:
     explicit TForm1(QWidget *parent = nullptr);
 
-    QLabel *Label9;   // "Загрузка", later the question
-    QLabel *Image2;   // background picture
+    QLabel *Label9; // "Загрузка", later the question
+    QLabel *Image2; // background picture
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7; // system menu
-    QLabel *Image1, *Image3, *Image4;   // back: idle, highlighted, pressed
-    QLabel *Image7, *Image6, *Image5;   // start over
-    QLabel *Image10, *Image9, *Image8;  // save
+    QLabel *Image1, *Image3, *Image4;    // back: idle, highlighted, pressed
+    QLabel *Image7, *Image6, *Image5;    // start over
+    QLabel *Image10, *Image9, *Image8;   // save
     QLabel *Image13, *Image12, *Image11; // settings
     QLabel *Image16, *Image15, *Image14; // about
-    QLabel *Label10;  // highlight font of the menu
-    QLabel *Label11;  // normal font of the menu
-    QPushButton *Button2; // "Нет"
-    QPushButton *Button1; // "Да"
-    QPlainTextEdit *Memo1; // text viewer
-    QListWidget *ListBox1; // result list
-    QTimer *Timer1; // start-up
-    QTimer *Timer2; // intro animation
+    QLabel *Label10;                     // highlight font of the menu
+    QLabel *Label11;                     // normal font of the menu
+    QPushButton *Button2;                // "Нет"
+    QPushButton *Button1;                // "Да"
+    QPlainTextEdit *Memo1;               // text viewer
+    QListWidget *ListBox1;               // result list
+    QTimer *Timer1;                      // start-up
+    QTimer *Timer2;                      // intro animation
 
     // Hidden state fields.
     QString Edit1 = QStringLiteral("1"); // hover flags of the five tool buttons

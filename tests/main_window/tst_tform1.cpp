@@ -20,7 +20,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QPoint Background(600, 40);
 const QPoint GapBetweenButtons(90, 20);
@@ -306,8 +307,8 @@ void TestTForm1::backgroundEndsHovers()
     QCOMPARE(looks(), QStringLiteral("HIPHI"));
     m_pointer->move(GapBetweenButtons);
     QCOMPARE(looks(), QStringLiteral("IIIHI"));
-    for (const QString *flag : {&Form1->Edit1, &Form1->Edit2, &Form1->Edit3, &Form1->Edit4,
-                                &Form1->Edit5, &Form1->Edit7})
+    for (const QString *flag :
+         {&Form1->Edit1, &Form1->Edit2, &Form1->Edit3, &Form1->Edit4, &Form1->Edit5, &Form1->Edit7})
         QCOMPARE(*flag, QStringLiteral("1"));
 
     m_pointer->move(toolPoint(4));
@@ -443,8 +444,8 @@ void TestTForm1::yes()
                                          Form1->Image12, Form1->Image15};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(highlighted[i]->toolTip(), hintsAfter ? QString::fromUtf8(hints[i]) : QString());
-    for (const QLabel *pressed : {Form1->Image4, Form1->Image5, Form1->Image8, Form1->Image11,
-                                  Form1->Image14})
+    for (const QLabel *pressed :
+         {Form1->Image4, Form1->Image5, Form1->Image8, Form1->Image11, Form1->Image14})
         QVERIFY(pressed->isEnabled());
 }
 
@@ -595,8 +596,8 @@ void TestTForm1::rowDoubleClick()
     QListWidgetItem *item = Form1->ListBox1->item(row);
     if (byKeyboard) {
         // The keyboard's row need not be selected yet, as when the list has just got the focus.
-        Form1->ListBox1->selectionModel()->setCurrentIndex(
-            Form1->ListBox1->indexFromItem(item), QItemSelectionModel::NoUpdate);
+        Form1->ListBox1->selectionModel()->setCurrentIndex(Form1->ListBox1->indexFromItem(item),
+                                                           QItemSelectionModel::NoUpdate);
         QTest::keyClick(Form1->ListBox1, Qt::Key_Return);
     } else {
         // A real double-click begins with a plain click, which selects the row.
@@ -643,12 +644,18 @@ void TestTForm1::save_data()
     QTest::addColumn<bool>("textShown");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("list") << true << false << "итоги" << "итоги.txt";
-    QTest::newRow("text") << false << true << "текст" << "текст.txt";
-    QTest::newRow("both: the list wins") << true << true << "оба" << "оба.txt";
-    QTest::newRow("name ending in .txt") << true << false << "итоги.txt" << "итоги.txt";
-    QTest::newRow("name ending in .TXT") << false << true << "ИТОГИ.TXT" << "ИТОГИ.TXT";
-    QTest::newRow("other extension") << true << false << "итоги.doc" << "итоги.doc.txt";
+    QTest::newRow("list") << true << false << "итоги"
+                          << "итоги.txt";
+    QTest::newRow("text") << false << true << "текст"
+                          << "текст.txt";
+    QTest::newRow("both: the list wins") << true << true << "оба"
+                                         << "оба.txt";
+    QTest::newRow("name ending in .txt") << true << false << "итоги.txt"
+                                         << "итоги.txt";
+    QTest::newRow("name ending in .TXT") << false << true << "ИТОГИ.TXT"
+                                         << "ИТОГИ.TXT";
+    QTest::newRow("other extension") << true << false << "итоги.doc"
+                                     << "итоги.doc.txt";
 }
 
 void TestTForm1::save()
@@ -699,10 +706,11 @@ void TestTForm1::saveFailure()
     m_pointer->move(toolPoint(2));
     m_pointer->click(toolPoint(2));
     m_pointer->click(toolPoint(2));
-    QCOMPARE(m_boxes->texts,
-             QStringList({QStringLiteral("Cannot create file %1.")
-                              .arg(m_dir->file(QStringLiteral("папка.txt"))),
-                          QStringLiteral("Cannot create file %1.txt.").arg(missing)}));
+    QCOMPARE(
+        m_boxes->texts,
+        QStringList(
+            {QStringLiteral("Cannot create file %1.").arg(m_dir->file(QStringLiteral("папка.txt"))),
+             QStringLiteral("Cannot create file %1.txt.").arg(missing)}));
     m_boxes->texts.clear();
     QVERIFY(QFileInfo(m_dir->file(QStringLiteral("папка.txt"))).isDir());
     QVERIFY(!Form1->ListBox1->isHidden());

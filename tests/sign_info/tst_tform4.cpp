@@ -18,7 +18,8 @@
 #include <functional>
 #include <memory>
 
-namespace {
+namespace
+{
 
 const char *const Titles[] = {
     "Астрологический гороскоп (знак зодиака)",  "Китайский гороскоп (по году рождения)",
@@ -26,8 +27,8 @@ const char *const Titles[] = {
     "Цветочный гороскоп (растение - талисман)", "Мифологический гороскоп (тёмные стороны души)",
     "Древних Ариев (год рождения - год зверя)",
 };
-const char *const Stems[] = {"zodiac", "china", "japan", "druidov", "scvetohnui", "mifolog",
-                             "ariev"};
+const char *const Stems[] = {"zodiac",     "china",   "japan", "druidov",
+                             "scvetohnui", "mifolog", "ariev"};
 const char *const Keys[] = {"kozerog", "tigr", "kaban", "20", "9", "11", "31"};
 
 } // namespace
@@ -118,7 +119,8 @@ void TestTForm4::choices_data()
                 const QString name = QStringLiteral("%1 %2 from %3")
                                          .arg(QLatin1String(Stems[system]), QLatin1String(choice),
                                               QLatin1String(textBefore ? "text" : "list"));
-                QTest::newRow(qPrintable(name)) << system << QString::fromLatin1(choice) << textBefore;
+                QTest::newRow(qPrintable(name))
+                    << system << QString::fromLatin1(choice) << textBefore;
             }
         }
     }
@@ -154,9 +156,10 @@ void TestTForm4::choices()
         return;
     }
     const QString stem = QLatin1String(Stems[system]);
-    const QString file = choice == QLatin1String("general")
-                             ? QStringLiteral("Files/%1.KVETAR").arg(stem)
-                             : QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[system]));
+    const QString file =
+        choice == QLatin1String("general")
+            ? QStringLiteral("Files/%1.KVETAR").arg(stem)
+            : QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[system]));
     QCOMPARE(Form1->memoLines(), TextList::load(m_dir->file(file)));
     QVERIFY(!Form1->Memo1->isHidden());
     QVERIFY(Form1->ListBox1->isHidden());
@@ -180,8 +183,9 @@ void TestTForm4::missingText()
 
     chooseFromMenu(3, [&](TForm4 *chooser) {
         QTest::mouseClick(chooser->SpeedButton1, Qt::LeftButton);
-        QCOMPARE(m_boxes->texts, QStringList(QStringLiteral("Cannot open file %1.").arg(
-                                     m_dir->file(QStringLiteral("Files/druidov.KVETAR")))));
+        QCOMPARE(m_boxes->texts,
+                 QStringList(QStringLiteral("Cannot open file %1.")
+                                 .arg(m_dir->file(QStringLiteral("Files/druidov.KVETAR")))));
         m_boxes->texts.clear();
         // The chooser is still there; the list is gone, the viewer as it was.
         QVERIFY(chooser->isVisible());
