@@ -4,12 +4,20 @@
 #include "toolkit/exception.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Orlenta"));
     setApplicationDisplayName(QStringLiteral("Orlenta"));
     registerFontSubstitutions();
+
+    // Orlenta speaks Russian whatever the desktop's language: so do Qt's own dialogs.
+    auto *translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_ru"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool OrlentaApplication::notify(QObject *receiver, QEvent *event)

@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libjpeg-dev libicu-dev libbenchmark-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev libjpeg-dev libicu-dev libbenchmark-dev
     fonts-liberation fonts-urw-base35 fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick xdg-utils
 )
 
 missing=()
@@ -20,4 +20,4 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

@@ -131,10 +131,13 @@ differing=$(compare -metric AE "$TMPDIR/text.png" "$TMPDIR/back.png" null: 2>&1 
 [ "${differing%% *}" != "0" ] || fail "back did not bring the list back"
 list_shown || fail "back did not bring the list back"
 
+# The dialog's own title, in Russian where Qt's translations are installed.
+SAVE_TITLE='^(Save As|Сохранить как)'
+
 # save_as NAME: the save button, then NAME typed into the dialog and confirmed.
 save_as() {
     click_in "$main" $SAVE_X $SAVE_Y
-    dialog=$(wait_for_window '^Save As' 10) || fail "no save dialog"
+    dialog=$(wait_for_window "$SAVE_TITLE" 10) || fail "no save dialog"
     sleep 0.3
     xdotool windowfocus --sync "$dialog" 2>/dev/null || true
     xdotool type --delay 20 "$1"
@@ -142,7 +145,7 @@ save_as() {
 }
 save_as "$PROGDIR/итоги"
 retry 10 test -s "$PROGDIR/итоги.txt" || fail "nothing was saved"
-retry 5 bash -c "! xdotool search --onlyvisible --name '^Save As' >/dev/null 2>&1" ||
+retry 5 bash -c "! xdotool search --onlyvisible --name '$SAVE_TITLE' >/dev/null 2>&1" ||
     fail "the save dialog stayed open"
 
 expected="$TMPDIR/expected.txt"
@@ -163,7 +166,7 @@ printf 'keep\r\n' >"$PROGDIR/итоги.txt"
 save_as "итоги"
 question=""
 for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --name '^Save As' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --name "$SAVE_TITLE" 2>/dev/null); do
         [ "$id" != "$dialog" ] && question=$id
     done
     [ -n "$question" ] && break
