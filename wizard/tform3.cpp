@@ -6,6 +6,7 @@
 #include "main_window/tform1.h"
 #include "toolkit/color_key.h"
 #include "toolkit/jpeg_image.h"
+#include "wizard/prompt_label.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -159,7 +160,7 @@ TForm3::TForm3(QWidget *parent)
     for (QLabel *hoverable : {Image4, Image5})
         hoverable->setMouseTracking(true);
 
-    Label1 = new QLabel(this);
+    Label1 = new PromptLabel(this);
     Label1->setWordWrap(true);
     Label1->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
     QPalette prompt = Label1->palette();
