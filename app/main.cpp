@@ -6,10 +6,11 @@
 int main(int argc, char *argv[])
 {
     OrlentaApplication app(argc, argv);
-    // A start-up that cannot find its settings must not look like success to whoever started it.
-    if (!createForms(QCoreApplication::applicationFilePath()))
+    // The loading screen goes up as soon as the settings are known to be there, and stays while the
+    // remaining windows are made. A start-up that cannot find its settings must not look like
+    // success to whoever started it.
+    if (!createForms(QCoreApplication::applicationFilePath(), [] { Form1->show(); }))
         return 1;
-    Form1->show();
     const int status = app.exec();
     destroyForms();
     return status;

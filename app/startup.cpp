@@ -20,11 +20,13 @@ TForm6 *startupForm6 = nullptr;
 
 } // namespace
 
-bool createForms(const QString &executablePath)
+bool createForms(const QString &executablePath, const std::function<void()> &settingsLoaded)
 {
     try {
         Form1 = new TForm1;
         Form2 = new TForm2(executablePath);
+        if (settingsLoaded)
+            settingsLoaded();
         Form3 = new TForm3;
         Form2->resetWizard = [] { Form3->reset(); };
         Form4 = startupForm4 = new TForm4;

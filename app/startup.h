@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <functional>
+
 // Creates the six windows hidden, in order, into Form1..Form6. When one fails, shows the error,
-// creates no more and returns false.
-bool createForms(const QString &executablePath);
+// creates no more and returns false. `settingsLoaded` runs once the computation window has read
+// the settings, before the other windows are made.
+bool createForms(const QString &executablePath, const std::function<void()> &settingsLoaded = {});
 
 // Destroys whatever createForms made, last first, and clears the globals.
 void destroyForms();

@@ -5,11 +5,11 @@
 #include "data/sign_keys.h"
 #include "engine/tform2.h"
 #include "main_window/save_dialog.h"
+#include "main_window/text_viewer.h"
 #include "main_window/tool_button.h"
 #include "settings/tform6.h"
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
-#include "toolkit/color_key.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -56,9 +55,10 @@ void copyFont(const QLabel *from, QLabel *to)
     setTextColor(to, from->palette().color(QPalette::WindowText));
 }
 
-QPixmap toolPicture(const char *name)
+void setToolPicture(QLabel *picture, const QByteArray &name)
 {
-    return transparentPicture(QImage(QStringLiteral(":/art/%1.png").arg(QLatin1String(name))));
+    static_cast<ToolPicture *>(picture)->setPicture(
+        QStringLiteral(":/art/%1.png").arg(QLatin1String(name)));
 }
 
 // Rows of one height, whatever the font asks for.
@@ -135,8 +135,10 @@ TForm1::TForm1(QWidget *parent)
     Label9 = new QLabel(QStringLiteral("Загрузка"), this);
     Label9->setFont(pixelFont(QStringLiteral("Times New Roman"), 24));
     setTextColor(Label9, Qt::red);
-    Label9->move(272, 288);
-    Label9->adjustSize();
+    // Placed without measuring the text: fonts load when the window first paints, not before it
+    // shows. The box reaches the right edge; the label is transparent.
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label9->setGeometry(272, 288, width() - 272, 40);
 
     Image2 = new QLabel(this);
     Image2->setGeometry(0, 0, 817, 577);
@@ -158,13 +160,8 @@ TForm1::TForm1(QWidget *parent)
     QLabel **menu[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     for (int i = 0; i < SystemCount; ++i) {
         auto *label = new QLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
-        // The label keeps room for either font, so lighting it up never moves its edge away
-        // from the pointer.
-        copyFont(Label10, label);
-        const QSize highlighted = label->sizeHint();
         copyFont(Label11, label);
-        label->setGeometry(
-            QRect(QPoint(40, 152 + 40 * i), label->sizeHint().expandedTo(highlighted)));
+        label->move(40, 152 + 40 * i);
         label->setMouseTracking(true);
         label->hide();
         *menu[i] = label;
@@ -188,9 +185,9 @@ TForm1::TForm1(QWidget *parent)
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
         const char *const name = ToolDesigns[i].picture;
-        pictures.idle->setPixmap(toolPicture(name));
-        pictures.highlighted->setPixmap(toolPicture(QByteArray(name).append("_highlighted")));
-        pictures.pressed->setPixmap(toolPicture(QByteArray(name).append("_pressed")));
+        setToolPicture(pictures.idle, name);
+        setToolPicture(pictures.highlighted, QByteArray(name).append("_highlighted"));
+        setToolPicture(pictures.pressed, QByteArray(name).append("_pressed"));
         pictures.idle->show();
     }
     setPressedPicturesEnabled(false);
@@ -238,12 +235,8 @@ TForm1::TForm1(QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TextViewer(this);
     Memo1->setGeometry(416, 80, 401, 497);
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::Box);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
     Memo1->hide();
 
@@ -372,8 +365,9 @@ void TForm1::showEvent(QShowEvent *event)
         if (const QScreen *screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
         // The main form is active once the message loop shows it, even where no window manager
-        // hands out activation.
-        FormActivate();
+        // hands out activation. Queued, so the loading screen is on screen before the wizard
+        // starts work of its own.
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
     } else {
         // Back from the wizard: the about button may need the background before "Да" does.
         loadBackground();
@@ -408,9 +402,26 @@ void TForm1::Timer1Timer()
     hide();
 }
 
+// Each label keeps room for either font, so lighting it up never moves its edge away from the
+// pointer. Measured when the menu first shows: the fonts need not load before then.
+void TForm1::sizeMenuLabels()
+{
+    if (m_menuSized)
+        return;
+    m_menuSized = true;
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+        const QFont normal = label->font();
+        label->setFont(Label10->font());
+        const QSize highlighted = label->sizeHint();
+        label->setFont(normal);
+        label->resize(label->sizeHint().expandedTo(highlighted));
+    }
+}
+
 void TForm1::Button1Click()
 {
     loadBackground();
+    sizeMenuLabels();
     Button1->hide();
     Button2->hide();
     Image2->show();

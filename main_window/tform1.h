@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window/text_viewer.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -8,7 +10,6 @@
 
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class SaveDialog;
@@ -35,7 +36,7 @@ public:
     QLabel *Label11;                     // normal font of the menu
     QPushButton *Button2;                // "Нет"
     QPushButton *Button1;                // "Да"
-    QPlainTextEdit *Memo1;               // text viewer
+    TextViewer *Memo1;                   // text viewer
     QListWidget *ListBox1;               // result list
     QTimer *Timer1;                      // start-up
     QTimer *Timer2;                      // intro animation
@@ -141,8 +142,10 @@ private:
     void highlightMenuLabel(int index);
     void chooseSystem(int number);
     void loadBackground();
+    void sizeMenuLabels();
 
     bool m_placed = false;
+    bool m_menuSized = false;
     QLabel *m_menuPressed = nullptr; // the menu label a left press began on
     QString m_saveFileName;          // what the save dialog gave, read by the engine's save
 };

@@ -1,5 +1,7 @@
 #include "main_window/tool_button.h"
 
+#include "toolkit/color_key.h"
+
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -8,8 +10,10 @@
 
 void ToolPicture::paintEvent(QPaintEvent *)
 {
+    if (m_picture.isNull() && !m_resource.isEmpty())
+        m_picture = transparentPicture(QImage(m_resource));
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pixmap());
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 ToolButton::ToolButton(QLabel *pressed, QLabel *highlighted, QLabel *idle, Handlers handlers,

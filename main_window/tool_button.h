@@ -13,8 +13,16 @@ class ToolPicture : public QLabel
 public:
     using QLabel::QLabel;
 
+    // The picture is decoded when first painted: most are not needed before the intro runs, and
+    // none before the window first shows.
+    void setPicture(const QString &resource) { m_resource = resource; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_resource;
+    QPixmap m_picture;
 };
 
 // One picture tool button: an invisible widget lying over its three stacked pictures (idle,

@@ -169,7 +169,7 @@ TForm3::TForm3(QWidget *parent)
     Label1->setPalette(prompt);
     Label1->setAutoFillBackground(true);
     Label1->move(56, 32);
-    setPrompt(Greeting);
+    Label1->setText(Greeting); // measured when first shown, as is the date line
 
     Label2 = new QLabel(this);
     Label2->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
@@ -177,7 +177,6 @@ TForm3::TForm3(QWidget *parent)
     white.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(white);
     Label2->move(0, 368);
-    setDateLine();
 
     ComboBox1 = dropDown(this, 64, yearList(), 20);
     ComboBox2 = dropDown(this, 72, monthList(), 12);
@@ -518,6 +517,8 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
 void TForm3::showEvent(QShowEvent *event)
 {
     loadPictures();
+    setPrompt(Label1->text());
+    setDateLine();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     QWidget::showEvent(event);

@@ -68,7 +68,7 @@ void TestStartup::firstActivationHandsOverToTheWizard()
     ProgramDir dir;
     QVERIFY(createForms(dir.executable()));
     Form1->show();
-    QVERIFY(Form3->isVisible());
+    QTRY_VERIFY(Form3->isVisible());
     QCOMPARE(Form2->Edit1, "999");
     // The loading screen gives way to the wizard at the first tick.
     QTRY_VERIFY(!Form1->isVisible());
