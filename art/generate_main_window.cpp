@@ -3,6 +3,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen generate_main_window <output directory>
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -238,9 +239,16 @@ void paintAbout(QPainter &painter)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(9);
     font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(blue);
-    painter.drawText(QRectF(4, 51, 61, 12), Qt::AlignCenter, QStringLiteral("О программе"));
+    // A pale rim keeps the words legible on the dark tile of the pressed picture too.
+    const QString words = QStringLiteral("О программе");
+    const QFontMetricsF metrics(font);
+    QPainterPath text;
+    text.addText((69 - metrics.horizontalAdvance(words)) / 2, 51 + (12 + metrics.ascent() -
+                                                                    metrics.descent()) / 2,
+                 font, words);
+    painter.strokePath(text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap,
+                                  Qt::RoundJoin));
+    painter.fillPath(text, blue);
 }
 
 bool save(const QImage &image, const QDir &dir, const QString &name)
