@@ -9,8 +9,7 @@ start_orlenta
 wait_for_window '' 10 >/dev/null || fail "no window was mapped"
 sleep 0.5
 kill -0 "$ORLENTA_PID" || fail "orlenta ended by itself"
-kill "$ORLENTA_PID"; wait "$ORLENTA_PID" 2>/dev/null || true; ORLENTA_PID=""
-rm -rf "$PROGDIR"
+stop_orlenta
 
 make_program_dir
 rm -rf "$PROGDIR/setting"
