@@ -14,8 +14,7 @@
 #include <cstdio>
 #include <functional>
 
-namespace
-{
+namespace {
 
 const QSize ToolSize(69, 68);
 const QColor Key(255, 0, 0); // drawn see-through by the program
@@ -243,11 +242,10 @@ void paintAbout(QPainter &painter)
     const QString words = QStringLiteral("О программе");
     const QFontMetricsF metrics(font);
     QPainterPath text;
-    text.addText((69 - metrics.horizontalAdvance(words)) / 2, 51 + (12 + metrics.ascent() -
-                                                                    metrics.descent()) / 2,
-                 font, words);
-    painter.strokePath(text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap,
-                                  Qt::RoundJoin));
+    text.addText((69 - metrics.horizontalAdvance(words)) / 2,
+                 51 + (12 + metrics.ascent() - metrics.descent()) / 2, font, words);
+    painter.strokePath(
+        text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(text, blue);
 }
 

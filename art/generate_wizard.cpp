@@ -14,8 +14,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 

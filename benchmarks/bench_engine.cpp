@@ -32,8 +32,9 @@ void wholeCalendar(benchmark::State &state)
     };
     std::vector<Inputs> dates;
     for (QDate date(1900, 1, 1); date.year() <= 2015; date = date.addDays(1)) {
-        dates.push_back({QString::number(DayNumbers::dayNumber(date.year(), date.month(), date.day())),
-                         QString::number(DayNumbers::dayOfYearNumber(date.month(), date.day()))});
+        dates.push_back(
+            {QString::number(DayNumbers::dayNumber(date.year(), date.month(), date.day())),
+             QString::number(DayNumbers::dayOfYearNumber(date.month(), date.day()))});
     }
     for (auto _ : state) {
         for (const Inputs &inputs : dates) {
@@ -52,7 +53,8 @@ BENCHMARK(wholeCalendar)->Unit(benchmark::kMillisecond);
 void loadLargeText(benchmark::State &state)
 {
     const QString path = programDir().filePath(QStringLiteral("large.KVETAR"));
-    QByteArray line("\xcf\xee \xe7\xed\xe0\xea\xf3 \xe7\xee\xe4\xe8\xe0\xea\xe0 \x97 a line of a long text\r\n");
+    QByteArray line("\xcf\xee \xe7\xed\xe0\xea\xf3 \xe7\xee\xe4\xe8\xe0\xea\xe0 \x97 a line of a "
+                    "long text\r\n");
     QByteArray bytes;
     while (bytes.size() < 1024 * 1024)
         bytes += line;

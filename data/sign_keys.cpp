@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 const Sign ZodiacSigns[] = {
     {"kozerog", "Козерог"}, {"vodolei", "Водолей"},     {"rubu", "Рыбы"}, {"oven", "Овен"},
     {"telesc", "Телец"},    {"blizhescu", "Близнецы"}, {"rak", "Рак"},   {"lev", "Лев"},
@@ -148,6 +149,7 @@ const SystemInfo Systems[SystemCount] = {
     {System::Aryan, "ariev", "Древних Ариев (год рождения - год зверя)",
      "По гороскопу Древних Ариев.....", listOf(AryanSigns)},
 };
+// clang-format on
 
 } // namespace
 
@@ -173,8 +175,8 @@ QString generalTextPath(const QString &programDir, System system)
 
 QString signTextPath(const QString &programDir, System system, const QString &signKey)
 {
-    return programDir + QLatin1String("/Files/") + QLatin1String(systemInfo(system).key) +
-           u'_' + signKey + QLatin1String(".KVETAR");
+    return programDir + QLatin1String("/Files/") + QLatin1String(systemInfo(system).key) + u'_' +
+           signKey + QLatin1String(".KVETAR");
 }
 
 QString resultLine(System system, const Sign &sign)

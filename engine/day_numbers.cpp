@@ -14,7 +14,7 @@ constexpr int yearLength(int year)
 }
 
 constexpr std::array<int, LastYear - FirstYear + 2> YearStarts = [] {
-    std::array<int, LastYear - FirstYear + 2> starts {};
+    std::array<int, LastYear - FirstYear + 2> starts{};
     for (int year = FirstYear + 1; year <= LastYear + 1; ++year)
         starts[year - FirstYear] = starts[year - FirstYear - 1] + yearLength(year - 1);
     return starts;

@@ -24,8 +24,7 @@ bool isTableNumber(const QString &value, int width, int *number)
     return true;
 }
 
-template <typename Compare>
-SignMatches matchWith(const SignTable &table, Compare compare)
+template <typename Compare> SignMatches matchWith(const SignTable &table, Compare compare)
 {
     SignMatches matches;
     for (std::size_t i = 0; i < table.count; ++i) {
@@ -49,6 +48,7 @@ SignMatches matchSigns(const SignTable &table, const QString &value)
 {
     int number = 0;
     if (isTableNumber(value, table.width, &number))
-        return matchWith(table, [number](int bound) { return number < bound ? -1 : number > bound; });
+        return matchWith(table,
+                         [number](int bound) { return number < bound ? -1 : number > bound; });
     return matchWith(table, [&value](int bound) { return compareText(value, bound); });
 }

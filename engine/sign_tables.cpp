@@ -13,6 +13,7 @@ constexpr SignTable table(Bounds bounds, int width, const SignRange (&ranges)[N]
 // Indices into the year-animal lists of data/sign_keys.
 enum Animal { Rat, Ox, Tiger, Cat, Dragon, Snake, Horse, Goat, Monkey, Rooster, Dog, Pig };
 
+// clang-format off
 const SignRange ZodiacRanges[] = {
     {1357, 1367, 0}, {0, 1020, 0, true}, // Козерог
     {1021, 1051, 1},  {1052, 1080, 2},  {1081, 1111, 3},  {1112, 1141, 4},
@@ -221,6 +222,7 @@ const SignRange AryanRanges[] = {
     {21038, 21402, 31}, {32724, 33088, 31}, {44412, 44776, 31},
     {21403, 21767, 0},  {33089, 33453, 0},  {44777, 45141, 0},
 };
+// clang-format on
 
 const SignTable Zodiac = table(Bounds::Inclusive, 4, ZodiacRanges);
 const SignTable YearAnimal = table(Bounds::Strict, 5, YearAnimalRanges);
@@ -231,11 +233,29 @@ const SignTable Aryan = table(Bounds::Inclusive, 5, AryanRanges);
 
 } // namespace
 
-const SignTable &zodiac() { return Zodiac; }
-const SignTable &yearAnimal() { return YearAnimal; }
-const SignTable &druid() { return Druid; }
-const SignTable &flower() { return Flower; }
-const SignTable &mythological() { return Mythological; }
-const SignTable &aryan() { return Aryan; }
+const SignTable &zodiac()
+{
+    return Zodiac;
+}
+const SignTable &yearAnimal()
+{
+    return YearAnimal;
+}
+const SignTable &druid()
+{
+    return Druid;
+}
+const SignTable &flower()
+{
+    return Flower;
+}
+const SignTable &mythological()
+{
+    return Mythological;
+}
+const SignTable &aryan()
+{
+    return Aryan;
+}
 
 } // namespace SignTables

@@ -16,26 +16,26 @@ public:
 
     QString Caption = QStringLiteral("Form2");
 
-    QString Edit1 = QStringLiteral("777"); // step flag and general register
-    QString Edit2 = QStringLiteral("Edit2"); // year start
-    QString Edit3 = QStringLiteral("Edit3"); // month start
-    QString Edit4 = QStringLiteral("Edit4"); // day of the month
-    QString Edit5 = QStringLiteral("Edit5"); // day number
-    QString Edit6 = QStringLiteral("Edit6"); // day-of-year number
-    QString Edit7 = QStringLiteral("Китайский"); // Chinese sign key
-    QString Edit8 = QStringLiteral("Японский"); // zodiac sign key
-    QString Edit9 = QStringLiteral("Знак"); // Japanese sign key
-    QString Edit10 = QStringLiteral("Дерево"); // druid tree
+    QString Edit1 = QStringLiteral("777");             // step flag and general register
+    QString Edit2 = QStringLiteral("Edit2");           // year start
+    QString Edit3 = QStringLiteral("Edit3");           // month start
+    QString Edit4 = QStringLiteral("Edit4");           // day of the month
+    QString Edit5 = QStringLiteral("Edit5");           // day number
+    QString Edit6 = QStringLiteral("Edit6");           // day-of-year number
+    QString Edit7 = QStringLiteral("Китайский");       // Chinese sign key
+    QString Edit8 = QStringLiteral("Японский");        // zodiac sign key
+    QString Edit9 = QStringLiteral("Знак");            // Japanese sign key
+    QString Edit10 = QStringLiteral("Дерево");         // druid tree
     QString Edit11 = QStringLiteral("Мифологический"); // mythological creature
-    QString Edit12 = QStringLiteral("Цветочный"); // flower
-    QString Edit13 = QStringLiteral("Животное"); // Ancient Aryan animal
-    QString Edit15 = QStringLiteral("Edit15"); // program directory
-    QString Edit16 = QStringLiteral("0"); // system number chosen in the menu
-    QString Edit17 = QStringLiteral("Edit17"); // hint setting
-    QString Edit18 = QStringLiteral("Edit18"); // speed setting
+    QString Edit12 = QStringLiteral("Цветочный");      // flower
+    QString Edit13 = QStringLiteral("Животное");       // Ancient Aryan animal
+    QString Edit15 = QStringLiteral("Edit15");         // program directory
+    QString Edit16 = QStringLiteral("0");              // system number chosen in the menu
+    QString Edit17 = QStringLiteral("Edit17");         // hint setting
+    QString Edit18 = QStringLiteral("Edit18");         // speed setting
 
-    QStringList Memo1; // licence text
-    QStringList Memo2; // result lines
+    QStringList Memo1;                                                          // licence text
+    QStringList Memo2;                                                          // result lines
     QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
     QStringList Memo4; // the settings file's lines
 

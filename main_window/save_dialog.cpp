@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-namespace
-{
+namespace {
 
 const char *const Filter = "Текстовой документ (*.txt)";
 

@@ -27,8 +27,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const char *const Question = "Вы готовы узнать о себе?";
 

@@ -29,8 +29,8 @@ QImage decodeJpeg(const QByteArray &bytes)
     if (bytes.isEmpty())
         return {};
 
-    jpeg_decompress_struct info {};
-    ErrorManager errors {};
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = onError;
     errors.base.output_message = onMessage;

@@ -20,8 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace
-{
+namespace {
 
 const QColor KeyGreen(0, 128, 0);
 // The prompt's background; the speech bubble is painted in the same colour around it.

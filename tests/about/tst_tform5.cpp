@@ -125,6 +125,7 @@ void TestTForm5::textsFitTheirPlaces_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QRect>("place");
+    // clang-format off
     QTest::newRow("mail") << "Label1" << QRect(80, 240, 163, 16);
     QTest::newRow("close") << "Label2" << QRect(232, 208, 102, 16);
     QTest::newRow("licence") << "Label3" << QRect(8, 208, 73, 16);
@@ -132,6 +133,7 @@ void TestTForm5::textsFitTheirPlaces_data()
     QTest::newRow("product") << "Label7" << QRect(8, 8, 238, 16);
     QTest::newRow("author") << "Label8" << QRect(8, 32, 248, 16);
     QTest::newRow("credit") << "Label9" << QRect(8, 56, 276, 13);
+    // clang-format on
 }
 
 void TestTForm5::textsFitTheirPlaces()
@@ -188,9 +190,11 @@ void TestTForm5::hintSetting_data()
 {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<bool>("shown");
+    // clang-format off
     QTest::newRow("1") << QByteArray("1\r\n2\r\n") << true;
     QTest::newRow("0") << QByteArray("0\r\n2\r\n") << false;
     QTest::newRow("other text keeps the design's tips") << QByteArray("1 \r\n2\r\n") << true;
+    // clang-format on
 }
 
 void TestTForm5::hintSetting()
@@ -344,8 +348,10 @@ void TestTForm5::rightClickCloses()
 void TestTForm5::otherWaysOutShowTheMainWindow_data()
 {
     QTest::addColumn<int>("way");
+    // clang-format off
     QTest::newRow("Escape") << 0;
     QTest::newRow("closed by the window system") << 1;
+    // clang-format on
 }
 
 void TestTForm5::otherWaysOutShowTheMainWindow()
@@ -367,8 +373,10 @@ void TestTForm5::pressAndDrag_data()
     QTest::addColumn<QPoint>("by");
     QTest::addColumn<QPoint>("moved");
     QTest::addColumn<bool>("clicked");
+    // clang-format off
     QTest::newRow("drag moves, no click") << QPoint(40, 30) << QPoint(40, 30) << false;
     QTest::newRow("a shaky hand still clicks") << QPoint(1, 1) << QPoint(0, 0) << true;
+    // clang-format on
 }
 
 // Pressed on "Закрыть окно": the window follows a drag, and only a press without one closes it.

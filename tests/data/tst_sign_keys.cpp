@@ -18,12 +18,14 @@ void TestSignKeys::paths_data()
     QTest::addColumn<int>("system");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("path");
+    // clang-format off
     QTest::newRow("japanese") << int(System::Japanese) << "vol" << "/d/Files/japan_vol.KVETAR";
     QTest::newRow("chinese") << int(System::Chinese) << "buk" << "/d/Files/china_buk.KVETAR";
     QTest::newRow("flower") << int(System::Flower) << "36" << "/d/Files/scvetohnui_36.KVETAR";
     QTest::newRow("key used as it stands") << int(System::Zodiac) << "Японский"
                                            << "/d/Files/zodiac_Японский.KVETAR";
     QTest::newRow("general") << int(System::Druid) << QString() << "/d/Files/druidov.KVETAR";
+    // clang-format on
 }
 
 void TestSignKeys::paths()

@@ -38,7 +38,8 @@ QList<Text> expectedTexts()
 int countWords(const QString &text)
 {
     int words = 0;
-    for (const QString &token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+    for (const QString &token :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         if (std::any_of(token.begin(), token.end(), [](QChar c) { return c.isLetterOrNumber(); }))
             ++words;
     }
@@ -59,7 +60,7 @@ private slots:
     void noParagraphInTwoFiles();
 
 private:
-    QDir m_dir {QStringLiteral(ORLENTA_TEXTS_DIR)};
+    QDir m_dir{QStringLiteral(ORLENTA_TEXTS_DIR)};
 };
 
 void TestTexts::initTestCase()
@@ -90,7 +91,8 @@ void TestTexts::text_data()
 void TestTexts::text()
 {
     QFETCH(QString, title);
-    QFile file(m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QLatin1String(".KVETAR")));
+    QFile file(
+        m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QLatin1String(".KVETAR")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
 
@@ -111,7 +113,8 @@ void TestTexts::text()
     QCOMPARE(lines.value(1), QString());
     // Paragraphs are single lines with one empty line between them.
     for (int i = 2; i < lines.size(); ++i) {
-        QVERIFY2(lines[i].isEmpty() == (i % 2 == 1), qPrintable(QStringLiteral("line %1").arg(i + 1)));
+        QVERIFY2(lines[i].isEmpty() == (i % 2 == 1),
+                 qPrintable(QStringLiteral("line %1").arg(i + 1)));
         QCOMPARE(lines[i].trimmed(), lines[i]);
     }
     QVERIFY2(lines.size() >= 3 && !lines.last().isEmpty(), "no text after the title");
@@ -135,7 +138,8 @@ void TestTexts::noParagraphInTwoFiles()
                 continue;
             const QString where = seen.value(paragraph);
             QVERIFY2(where.isEmpty() || where == text.name,
-                     qPrintable(QStringLiteral("%1 and %2 share: %3").arg(where, text.name, paragraph.left(60))));
+                     qPrintable(QStringLiteral("%1 and %2 share: %3")
+                                    .arg(where, text.name, paragraph.left(60))));
             seen.insert(paragraph, text.name);
         }
     }

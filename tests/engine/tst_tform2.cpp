@@ -31,11 +31,13 @@ void TestTForm2::loadsSettingsLines_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("hints");
     QTest::addColumn<QString>("speed");
+    // clang-format off
     QTest::newRow("installed") << QByteArray("1\r\n2\r\n") << "1" << "2";
     QTest::newRow("empty") << QByteArray("") << "" << "";
     QTest::newRow("one line") << QByteArray("0") << "0" << "";
     QTest::newRow("more lines") << QByteArray("0\r\n3\r\nx\r\n") << "0" << "3";
     QTest::newRow("LF only, odd values") << QByteArray("1 \n7\n") << "1 " << "7";
+    // clang-format on
 }
 
 void TestTForm2::loadsSettingsLines()
@@ -87,10 +89,12 @@ void TestTForm2::yearTableCheckValues()
 void TestTForm2::inputsThatAreNoNumberMatchNothing_data()
 {
     QTest::addColumn<QString>("input");
+    // clang-format off
     QTest::newRow("design text") << QString();
     QTest::newRow("empty") << QString("");
     QTest::newRow("zero") << QString("0");
     QTest::newRow("letters") << QString("abcde");
+    // clang-format on
 }
 
 // A computation that finds no sign leaves the key fields as they were and adds no line.
@@ -123,9 +127,9 @@ void TestTForm2::sharedDayNumberAtTheTurnOfTheYear()
     engine.Edit5 = "10732";
     engine.Button1Click();
     engine.Button6Click();
-    QCOMPARE(engine.Memo2, QStringList({"По китайскому гороскопу.....(Бык)",
-                                        "По японскому гороскопу.....(Вол)",
-                                        "По гороскопу Древних Ариев.....(Лиса)"}));
+    QCOMPARE(engine.Memo2,
+             QStringList({"По китайскому гороскопу.....(Бык)", "По японскому гороскопу.....(Вол)",
+                          "По гороскопу Древних Ариев.....(Лиса)"}));
 }
 
 void TestTForm2::resetKeepsDirectoryAndSettings()
@@ -156,12 +160,14 @@ void TestTForm2::saveWritesWhatIsVisible_data()
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray text = "Текст\r\n\r\nабзац\r\n";
     const QByteArray rows = "По знаку зодиака.....(Лев)\r\n";
+    // clang-format off
     QTest::newRow("viewer") << "итоги" << true << false << "итоги.txt" << text;
     QTest::newRow("list") << "итоги" << false << true << "итоги.txt" << rows;
     QTest::newRow("both: the list wins") << "итоги" << true << true << "итоги.txt" << rows;
     QTest::newRow("name already .txt") << "итоги.txt" << false << true << "итоги.txt" << rows;
     QTest::newRow("name already .TXT") << "итоги.TXT" << false << true << "итоги.TXT" << rows;
     QTest::newRow("neither") << "итоги" << false << false << "итоги.txt" << QByteArray();
+    // clang-format on
 }
 
 void TestTForm2::saveWritesWhatIsVisible()

@@ -38,6 +38,7 @@ void TestSaveDialog::asksAboutTheFileReallyWritten_data()
     QTest::addColumn<bool>("replace");
     QTest::addColumn<QString>("asked");
     QTest::addColumn<bool>("accepted");
+    // clang-format off
     QTest::newRow("new name") << "итоги" << QStringList() << false << QString() << true;
     QTest::newRow("the name as typed exists, not the one written")
         << "итоги" << QStringList("итоги") << false << QString() << true;
@@ -49,6 +50,7 @@ void TestSaveDialog::asksAboutTheFileReallyWritten_data()
         << "итоги.txt" << QStringList("итоги.txt") << true << "итоги.txt" << true;
     QTest::newRow("both exist") << "итоги.doc" << QStringList({"итоги.doc", "итоги.doc.txt"})
                                 << true << "итоги.doc.txt" << true;
+    // clang-format on
 }
 
 void TestSaveDialog::asksAboutTheFileReallyWritten()

@@ -20,8 +20,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 const QPoint Background(600, 40);
 const QPoint GapBetweenButtons(90, 20);
@@ -199,8 +198,10 @@ void TestTForm1::tickTo(int counter)
 void TestTForm1::introAnimation_data()
 {
     QTest::addColumn<QString>("start");
+    // clang-format off
     QTest::newRow("first run") << QStringLiteral("30");
     QTest::newRow("after start over") << QStringLiteral("35");
+    // clang-format on
 }
 
 void TestTForm1::introAnimation()
@@ -410,10 +411,12 @@ void TestTForm1::yes_data()
     QTest::addColumn<QString>("setting");
     QTest::addColumn<bool>("hintsBefore");
     QTest::addColumn<bool>("hintsAfter");
+    // clang-format off
     QTest::newRow("on") << QStringLiteral("1") << false << true;
     QTest::newRow("off") << QStringLiteral("0") << true << false;
     QTest::newRow("other text keeps off") << QStringLiteral("2") << false << false;
     QTest::newRow("other text keeps on") << QStringLiteral("") << true << true;
+    // clang-format on
 }
 
 void TestTForm1::yes()
@@ -452,9 +455,11 @@ void TestTForm1::yes()
 void TestTForm1::startOver_data()
 {
     QTest::addColumn<QString>("from");
+    // clang-format off
     QTest::newRow("list") << QStringLiteral("list");
     QTest::newRow("text") << QStringLiteral("text");
     QTest::newRow("animation") << QStringLiteral("animation");
+    // clang-format on
 }
 
 void TestTForm1::startOver()
@@ -580,8 +585,10 @@ void TestTForm1::rowDoubleClick_data()
                                  "scvetohnui_7",   "mifolog_3",    "ariev_12"};
     for (int row = 0; row < 7; ++row) {
         for (bool keyboard : {false, true}) {
+            // clang-format off
             QTest::addRow("row %d%s", row, keyboard ? " by Return" : "")
                 << row << keyboard << QString::fromLatin1(files[row]);
+            // clang-format on
         }
     }
 }
@@ -644,6 +651,7 @@ void TestTForm1::save_data()
     QTest::addColumn<bool>("textShown");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
+    // clang-format off
     QTest::newRow("list") << true << false << "итоги"
                           << "итоги.txt";
     QTest::newRow("text") << false << true << "текст"
@@ -656,6 +664,7 @@ void TestTForm1::save_data()
                                          << "ИТОГИ.TXT";
     QTest::newRow("other extension") << true << false << "итоги.doc"
                                      << "итоги.doc.txt";
+    // clang-format on
 }
 
 void TestTForm1::save()

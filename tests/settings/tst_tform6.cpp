@@ -114,12 +114,14 @@ void TestTForm6::activation_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<bool>("ticked");
     QTest::addColumn<int>("item");
+    // clang-format off
     QTest::newRow("0, slow") << QByteArray("0\r\n1\r\n") << false << 0;
     QTest::newRow("1, normal") << QByteArray("1\r\n2\r\n") << true << 1;
     QTest::newRow("0, fast") << QByteArray("0\r\n3\r\n") << false << 2;
     QTest::newRow("trailing blank, unknown speed") << QByteArray("1 \r\n7\r\n") << false << -1;
     QTest::newRow("empty file") << QByteArray("") << false << -1;
     QTest::newRow("speed with a blank") << QByteArray("1\r\n3 \r\n") << true << -1;
+    // clang-format on
 }
 
 void TestTForm6::activation()
@@ -139,6 +141,7 @@ void TestTForm6::save_data()
     QTest::addColumn<int>("tick");
     QTest::addColumn<int>("item");
     QTest::addColumn<QByteArray>("written");
+    // clang-format off
     QTest::newRow("untouched") << QByteArray("1\r\n2\r\n") << int(Leave) << -1
                                << QByteArray("\x31\x0D\x0A\x32\x0D\x0A");
     QTest::newRow("no line end") << QByteArray("0\r\n3") << int(Leave) << -1
@@ -154,6 +157,7 @@ void TestTForm6::save_data()
     QTest::newRow("empty file") << QByteArray("") << int(Leave) << -1 << QByteArray("0\r\n\r\n");
     QTest::newRow("extra lines dropped")
         << QByteArray("1\r\n2\r\nx\r\n") << int(Leave) << 1 << QByteArray("1\r\n2\r\n");
+    // clang-format on
 }
 
 void TestTForm6::save()
@@ -182,10 +186,12 @@ void TestTForm6::saveSwitchesToolTipsAtOnce_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<int>("tick");
     QTest::addColumn<QStringList>("tips");
+    // clang-format off
     QTest::newRow("off") << QByteArray("1\r\n2\r\n") << int(Clear) << QStringList(5, QString());
     QTest::newRow("on") << QByteArray("0\r\n2\r\n") << int(Set) << ToolTipTexts;
     QTest::newRow("odd text made 0")
         << QByteArray("x\r\n2\r\n") << int(Leave) << QStringList(5, QString());
+    // clang-format on
 }
 
 void TestTForm6::saveSwitchesToolTipsAtOnce()

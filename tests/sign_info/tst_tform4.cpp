@@ -18,8 +18,7 @@
 #include <functional>
 #include <memory>
 
-namespace
-{
+namespace {
 
 const char *const Titles[] = {
     "Астрологический гороскоп (знак зодиака)",  "Китайский гороскоп (по году рождения)",
@@ -119,8 +118,10 @@ void TestTForm4::choices_data()
                 const QString name = QStringLiteral("%1 %2 from %3")
                                          .arg(QLatin1String(Stems[system]), QLatin1String(choice),
                                               QLatin1String(textBefore ? "text" : "list"));
+                // clang-format off
                 QTest::newRow(qPrintable(name))
                     << system << QString::fromLatin1(choice) << textBefore;
+                // clang-format on
             }
         }
     }
@@ -168,8 +169,10 @@ void TestTForm4::choices()
 void TestTForm4::missingText_data()
 {
     QTest::addColumn<bool>("textBefore");
+    // clang-format off
     QTest::newRow("from the list") << false;
     QTest::newRow("from a text") << true;
+    // clang-format on
 }
 
 void TestTForm4::missingText()

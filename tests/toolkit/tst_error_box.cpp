@@ -17,6 +17,7 @@ void TestErrorBox::fullStop_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("letter") << "Cannot open file /a/b.KVETAR" << "Cannot open file /a/b.KVETAR.";
     QTest::newRow("digit") << "code 7" << "code 7.";
     QTest::newRow("Cyrillic") << "Ошибка" << "Ошибка.";
@@ -26,6 +27,7 @@ void TestErrorBox::fullStop_data()
     QTest::newRow("space") << "a " << "a ";
     QTest::newRow("slash sorts after the stop") << "/dir/" << "/dir/.";
     QTest::newRow("empty") << "" << "";
+    // clang-format on
 }
 
 void TestErrorBox::fullStop()

@@ -10,8 +10,8 @@ namespace {
 // A JPEG the test makes itself: left half red, right half blue.
 QByteArray encodeTestJpeg(int width, int height)
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr errors {};
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
     unsigned char *buffer = nullptr;
@@ -67,9 +67,11 @@ void TestJpegImage::decodesSizeAndColours()
 void TestJpegImage::refusesWhatIsNoJpeg_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    // clang-format off
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("text") << QByteArray("not a picture at all");
     QTest::newRow("cut short") << encodeTestJpeg(64, 64).left(40);
+    // clang-format on
 }
 
 void TestJpegImage::refusesWhatIsNoJpeg()

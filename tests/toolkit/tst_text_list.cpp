@@ -22,6 +22,7 @@ void TestTextList::splitsLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
+    // clang-format off
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList({"a", "b"});
     QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringList({"a", "b"});
@@ -33,6 +34,7 @@ void TestTextList::splitsLines_data()
     QTest::newRow("NUL ends the text") << QByteArray("a\r\nb\0c\r\nd", 9) << QStringList({"a", "b"});
     QTest::newRow("code page 1251") << QByteArray("\xc7\xed\xe0\xea \xa8\xe6\r\n")
                                     << QStringList({"Знак Ёж"});
+    // clang-format on
 }
 
 void TestTextList::splitsLines()
@@ -45,8 +47,9 @@ void TestTextList::splitsLines()
 
 void TestTextList::roundTripIsByteExact()
 {
-    const QByteArray bytes("\xcf\xee \xe7\xed\xe0\xea\xf3 \xe7\xee\xe4\xe8\xe0\xea\xe0.....(\xcb\xe5\xe2)\r\n"
-                           "\r\n\xab\xf2\xe5\xea\xf1\xf2\xbb \x97 \xb9 1\r\n");
+    const QByteArray bytes(
+        "\xcf\xee \xe7\xed\xe0\xea\xf3 \xe7\xee\xe4\xe8\xe0\xea\xe0.....(\xcb\xe5\xe2)\r\n"
+        "\r\n\xab\xf2\xe5\xea\xf1\xf2\xbb \x97 \xb9 1\r\n");
     ProgramDir dir;
     dir.write("in.txt", bytes);
     const QStringList lines = TextList::load(dir.file("in.txt"));
@@ -58,9 +61,11 @@ void TestTextList::roundTripIsByteExact()
 void TestTextList::unopenableFiles_data()
 {
     QTest::addColumn<QString>("relative");
+    // clang-format off
     QTest::newRow("missing") << "Files/none.KVETAR";
     QTest::newRow("missing folder") << "nowhere/none.KVETAR";
     QTest::newRow("a directory") << "Files";
+    // clang-format on
 }
 
 void TestTextList::unopenableFiles()

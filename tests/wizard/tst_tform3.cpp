@@ -14,8 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 using Tick = void (TForm3::*)();
 
@@ -278,8 +277,10 @@ void TestTForm3::monthStep_data()
         {"", "", ""},
     };
     for (const auto &row : cases)
+        // clang-format off
         QTest::addRow("\"%s\"", row[0])
             << QString::fromUtf8(row[0]) << row[1] << QString::fromUtf8(row[2]);
+    // clang-format on
 }
 
 void TestTForm3::monthStep()
@@ -322,8 +323,10 @@ void TestTForm3::dayListFollowsMonthAndYear_data()
         {"1985", "сентябрь", 30}, {"1985", "ноябрь", 30},  {"1985", "декабрь", 31},
     };
     for (const auto &row : cases)
+        // clang-format off
         QTest::addRow("%s %s", row.month, row.year)
             << row.year << QString::fromUtf8(row.month) << row.count;
+    // clang-format on
 }
 
 void TestTForm3::dayListFollowsMonthAndYear()
@@ -359,8 +362,10 @@ void TestTForm3::dayStep_data()
         {"1985", "январь", "", false},
     };
     for (const auto &row : cases)
+        // clang-format off
         QTest::addRow("\"%s\" %s %s", row.day, row.month, row.year)
             << row.year << QString::fromUtf8(row.month) << row.day << row.accepted;
+    // clang-format on
 }
 
 void TestTForm3::dayStep()
@@ -402,9 +407,11 @@ void TestTForm3::engineFields_data()
         {"2015", "декабрь", "31", "42001", "335", "31", "52367", "1366"},
     };
     for (const auto &row : cases)
+        // clang-format off
         QTest::addRow("%s %s %s", row[2], row[1], row[0])
             << row[0] << QString::fromUtf8(row[1]) << row[2]
             << QStringList{row[3], row[4], row[5], row[6], row[7]};
+    // clang-format on
 }
 
 void TestTForm3::engineFields()
@@ -461,11 +468,13 @@ void TestTForm3::framesAtEachTick_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<QStringList>("framesAfterTicks");
     QTest::addColumn<QString>("stepAtEnd");
+    // clang-format off
     QTest::newRow("greeting to year") << 1 << QStringList{"2", "3", "3"} << QString("year");
     QTest::newRow("year to month") << 2 << QStringList{"2", "2"} << QString("month");
     QTest::newRow("month to day") << 3 << QStringList{"1", "1"} << QString("day");
     QTest::newRow("back to year") << 4 << QStringList{"3", "3"} << QString("year");
     QTest::newRow("back to month") << 5 << QStringList{"2", "2"} << QString("month");
+    // clang-format on
 }
 
 void TestTForm3::framesAtEachTick()
