@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include "toolkit/error_box.h"
-#include "toolkit/exception.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -22,16 +21,11 @@ OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(ar
 
 bool OrlentaApplication::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const Exception &error) {
-        showErrorBox(error.message());
-    } catch (const std::exception &error) {
-        showErrorBox(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        showErrorBox(QString());
-    }
-    return false;
+    // Handlers report their own failures; this only keeps one that slipped through from ending
+    // the program.
+    bool handled = false;
+    reportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void registerFontSubstitutions()

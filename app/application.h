@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-// The application object: title "Orlenta", the design's fonts mapped onto installed ones, and
-// every exception that escapes an event handler shown in the error box.
+// The application object: title "Orlenta", the design's fonts mapped onto installed ones, and a
+// last guard that shows in the error box an exception no handler caught.
 class OrlentaApplication : public QApplication
 {
 public:

@@ -7,7 +7,6 @@
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
 #include "toolkit/error_box.h"
-#include "toolkit/exception.h"
 #include "wizard/tform3.h"
 
 namespace {
@@ -22,7 +21,7 @@ TForm6 *startupForm6 = nullptr;
 
 bool createForms(const QString &executablePath, const std::function<void()> &settingsLoaded)
 {
-    try {
+    return reportingErrors([&] {
         Form1 = new TForm1;
         Form2 = new TForm2(executablePath);
         if (settingsLoaded)
@@ -32,17 +31,7 @@ bool createForms(const QString &executablePath, const std::function<void()> &set
         Form4 = startupForm4 = new TForm4;
         Form5 = startupForm5 = new TForm5;
         Form6 = startupForm6 = new TForm6;
-    } catch (const Exception &error) {
-        showErrorBox(error.message());
-        return false;
-    } catch (const std::exception &error) {
-        showErrorBox(QString::fromLocal8Bit(error.what()));
-        return false;
-    } catch (...) {
-        showErrorBox(QString());
-        return false;
-    }
-    return true;
+    });
 }
 
 void destroyForms()

@@ -1,18 +1,38 @@
 #include "toolkit/error_box.h"
 
+#include "toolkit/exception.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
-QString errorBoxText(const QString &message)
+QString errorBoxText(const QString &message, const QString &reason)
 {
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + u'.';
-    return message;
+    QString text = message;
+    if (!text.isEmpty() && text.back().unicode() > u'.')
+        text += u'.';
+    if (!reason.isEmpty())
+        text += u'\n' + reason;
+    return text;
 }
 
-void showErrorBox(const QString &message, QWidget *parent)
+void showErrorBox(const QString &message, const QString &reason, QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message, reason),
                     QMessageBox::Ok, parent);
     box.exec();
+}
+
+void showCurrentError(QWidget *parent)
+{
+    try {
+        throw;
+    } catch (const Exception &error) {
+        showErrorBox(error.message(), error.reason(), parent);
+    } catch (const std::bad_alloc &) {
+        showErrorBox(QStringLiteral("Out of memory"), QStringLiteral("Не хватает памяти."), parent);
+    } catch (const std::exception &error) {
+        showErrorBox(QString::fromLocal8Bit(error.what()), QString(), parent);
+    } catch (...) {
+        showErrorBox(QString(), QString(), parent);
+    }
 }

@@ -8,6 +8,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+
 namespace TextList {
 
 static const char *const Codepage = "windows-1251";
@@ -35,13 +37,80 @@ QStringList fromBytes(const QByteArray &bytes)
     return lines;
 }
 
+QString failureReason(int error, bool writing)
+{
+    switch (error) {
+    case ENOENT:
+        return writing ? QStringLiteral("Нет такой папки.") : QStringLiteral("Нет такого файла.");
+    case EISDIR:
+        return QStringLiteral("Это папка.");
+    case ENOTDIR:
+        return QStringLiteral("Часть пути — не папка.");
+    case EACCES:
+    case EPERM:
+        return writing ? QStringLiteral("Нет прав на запись.")
+                       : QStringLiteral("Нет прав на чтение.");
+    case EROFS:
+        return QStringLiteral("Диск только для чтения.");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Нет места на диске.");
+    case EFBIG:
+        return QStringLiteral("Файл слишком велик для этого диска.");
+    case ENAMETOOLONG:
+        return QStringLiteral("Слишком длинное имя.");
+    case ELOOP:
+        return QStringLiteral("Ссылки в пути ведут по кругу.");
+    case EIO:
+        return QStringLiteral("Ошибка ввода-вывода на диске.");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Открыто слишком много файлов.");
+    case ENOMEM:
+        return QStringLiteral("Не хватает памяти.");
+    default:
+        return QStringLiteral("Причина неизвестна.");
+    }
+}
+
+// Qt refuses some cases itself, without a system error: tell those from the file's state.
+static int errorOf(const QString &path, bool writing)
+{
+    if (errno != 0)
+        return errno;
+    const QFileInfo info(path);
+    if (info.isDir())
+        return EISDIR;
+    if (!info.exists())
+        return writing && QFileInfo(info.absolutePath()).isDir() ? 0 : ENOENT;
+    if (writing ? !info.isWritable() : !info.isReadable())
+        return EACCES;
+    return 0;
+}
+
 QStringList load(const QString &path)
 {
+    const auto failure = [&path](const QString &reason) {
+        return Exception(QStringLiteral("Cannot open file %1").arg(path), reason);
+    };
     QFile file(path);
-    // A directory opens fine on Linux but cannot be read: treat it as the missing file it is.
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
-    return fromBytes(file.readAll());
+    // A directory opens fine on Linux but cannot be read.
+    if (QFileInfo(path).isDir())
+        throw failure(failureReason(EISDIR, false));
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw failure(failureReason(errorOf(path, false), false));
+    const QString tooBig = QStringLiteral("Файл больше %1 МБ: это не текст программы.")
+                               .arg(MaxFileSize / (1024 * 1024));
+    if (file.size() > MaxFileSize)
+        throw failure(tooBig);
+    // A pipe or a device tells no size: read no more than one byte past the limit.
+    const QByteArray bytes = file.isSequential() ? file.read(MaxFileSize + 1) : file.readAll();
+    if (bytes.size() > MaxFileSize)
+        throw failure(tooBig);
+    if (file.error() != QFileDevice::NoError)
+        throw failure(failureReason(errorOf(path, false), false));
+    return fromBytes(bytes);
 }
 
 QByteArray toBytes(const QStringList &lines)
@@ -57,12 +126,24 @@ QByteArray toBytes(const QStringList &lines)
 
 void save(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
+    const auto fail = [&path](int error) {
+        throw Exception(QStringLiteral("Cannot create file %1").arg(path),
+                        failureReason(error, true));
+    };
+    if (QFileInfo(path).isDir())
+        fail(EISDIR);
     const QByteArray bytes = toBytes(lines);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        fail(errorOf(path, true));
     // commit() does not see a failed flush and would put the short file in place: flush first.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw Exception(QStringLiteral("Cannot create file %1").arg(path));
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        fail(errorOf(path, true));
+    errno = 0;
+    if (!file.commit())
+        fail(errorOf(path, true));
 }
 
 } // namespace TextList

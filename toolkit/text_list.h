@@ -6,8 +6,12 @@
 // Text files as the program stores them: code page 1251, lines ended by CR LF.
 namespace TextList {
 
+// The largest file load() reads. The texts are a few kilobytes; a file this big is not one of
+// them, and showing it would stall the window for seconds.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
 // Reads the whole file in one go. CR LF, a lone CR and a lone LF each end a line; a NUL byte
-// ends the text. Throws Exception("Cannot open file <path>").
+// ends the text. Throws Exception("Cannot open file <path>") with the reason.
 QStringList load(const QString &path);
 
 // Splits already-read bytes the way load() does.
@@ -17,7 +21,11 @@ QStringList fromBytes(const QByteArray &bytes);
 QByteArray toBytes(const QStringList &lines);
 
 // Writes every line followed by CR LF. The old file stays whole unless the new one was written
-// completely. Throws Exception("Cannot create file <path>").
+// completely. Throws Exception("Cannot create file <path>") with the reason.
 void save(const QString &path, const QStringList &lines);
+
+// Why a file operation failed, in Russian, from the system's error number; `writing` tells a
+// missing folder of a new file from a missing file to read.
+QString failureReason(int error, bool writing);
 
 } // namespace TextList

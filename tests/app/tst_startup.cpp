@@ -44,8 +44,8 @@ void TestStartup::missingSettingsStopsTheStart()
     ProgramDir dir((QByteArray()));
     MessageBoxCatcher catcher;
     QVERIFY(!createForms(dir.executable()));
-    QCOMPARE(catcher.texts,
-             QStringList("Cannot open file " + dir.path() + "/setting/setting.kvt."));
+    QCOMPARE(catcher.texts, QStringList("Cannot open file " + dir.path() +
+                                        "/setting/setting.kvt.\nНет такого файла."));
     QVERIFY(!Form2);
     QVERIFY(!Form3);
     QVERIFY(Form1 && !Form1->isVisible());

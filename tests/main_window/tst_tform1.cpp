@@ -634,7 +634,7 @@ void TestTForm1::rowDoubleClickFailures()
     Form1->ListBox1->setCurrentRow(4);
     QTest::keyClick(Form1->ListBox1, Qt::Key_Enter);
     QCOMPARE(m_boxes->texts,
-             QStringList(QStringLiteral("Cannot open file %1.")
+             QStringList(QStringLiteral("Cannot open file %1.\nНет такого файла.")
                              .arg(m_dir->file(QStringLiteral("Files/scvetohnui_99.KVETAR")))));
     m_boxes->texts.clear();
     QVERIFY(Form1->ListBox1->isHidden());
@@ -717,9 +717,9 @@ void TestTForm1::saveFailure()
     m_pointer->click(toolPoint(2));
     QCOMPARE(
         m_boxes->texts,
-        QStringList(
-            {QStringLiteral("Cannot create file %1.").arg(m_dir->file(QStringLiteral("папка.txt"))),
-             QStringLiteral("Cannot create file %1.txt.").arg(missing)}));
+        QStringList({QStringLiteral("Cannot create file %1.\nЭто папка.")
+                         .arg(m_dir->file(QStringLiteral("папка.txt"))),
+                     QStringLiteral("Cannot create file %1.txt.\nНет такой папки.").arg(missing)}));
     m_boxes->texts.clear();
     QVERIFY(QFileInfo(m_dir->file(QStringLiteral("папка.txt"))).isDir());
     QVERIFY(!Form1->ListBox1->isHidden());

@@ -187,7 +187,7 @@ void TestTForm4::missingText()
     chooseFromMenu(3, [&](TForm4 *chooser) {
         QTest::mouseClick(chooser->SpeedButton1, Qt::LeftButton);
         QCOMPARE(m_boxes->texts,
-                 QStringList(QStringLiteral("Cannot open file %1.")
+                 QStringList(QStringLiteral("Cannot open file %1.\nНет такого файла.")
                                  .arg(m_dir->file(QStringLiteral("Files/druidov.KVETAR")))));
         m_boxes->texts.clear();
         // The chooser is still there; the list is gone, the viewer as it was.

@@ -1,5 +1,6 @@
 #include "message_box_catcher.h"
 #include "toolkit/error_box.h"
+#include "toolkit/exception.h"
 
 #include <QtTest>
 
@@ -11,6 +12,8 @@ private slots:
     void fullStop_data();
     void fullStop();
     void showsTitleAndText();
+    void handlersReportWhatTheyThrow_data();
+    void handlersReportWhatTheyThrow();
 };
 
 void TestErrorBox::fullStop_data()
@@ -39,9 +42,44 @@ void TestErrorBox::fullStop()
 void TestErrorBox::showsTitleAndText()
 {
     MessageBoxCatcher catcher;
-    showErrorBox(QStringLiteral("Cannot open file x"));
+    showErrorBox(QStringLiteral("Cannot open file x"), QStringLiteral("Нет такого файла."));
     QCOMPARE(catcher.titles, QStringList("Orlenta"));
-    QCOMPARE(catcher.texts, QStringList("Cannot open file x."));
+    QCOMPARE(catcher.texts, QStringList("Cannot open file x.\nНет такого файла."));
+}
+
+void TestErrorBox::handlersReportWhatTheyThrow_data()
+{
+    QTest::addColumn<int>("thrown");
+    QTest::addColumn<QStringList>("shown");
+    // clang-format off
+    QTest::newRow("nothing") << 0 << QStringList();
+    QTest::newRow("the program's failure") << 1 << QStringList("Cannot create file /a.txt.\nЭто папка.");
+    QTest::newRow("a library's failure") << 2 << QStringList("vector::at.");
+    QTest::newRow("out of memory") << 3 << QStringList("Out of memory.\nНе хватает памяти.");
+    QTest::newRow("anything else") << 4 << QStringList("");
+    // clang-format on
+}
+
+void TestErrorBox::handlersReportWhatTheyThrow()
+{
+    QFETCH(int, thrown);
+    MessageBoxCatcher catcher;
+    bool finished = false;
+    const bool ran = reportingErrors([&] {
+        if (thrown == 1)
+            throw Exception(QStringLiteral("Cannot create file /a.txt"),
+                            QStringLiteral("Это папка."));
+        if (thrown == 2)
+            throw std::out_of_range("vector::at");
+        if (thrown == 3)
+            throw std::bad_alloc();
+        if (thrown == 4)
+            throw 4;
+        finished = true;
+    });
+    QCOMPARE(ran, finished);
+    QCOMPARE(ran, thrown == 0);
+    QTEST(catcher.texts, "shown");
 }
 
 QTEST_MAIN(TestErrorBox)

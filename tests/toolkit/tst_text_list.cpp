@@ -14,7 +14,8 @@ private slots:
     void roundTripIsByteExact();
     void unopenableFiles_data();
     void unopenableFiles();
-    void uncreatableFile();
+    void uncreatableFiles_data();
+    void uncreatableFiles();
     void failedSaveKeepsTheOldFile();
 };
 
@@ -61,33 +62,61 @@ void TestTextList::roundTripIsByteExact()
 void TestTextList::unopenableFiles_data()
 {
     QTest::addColumn<QString>("relative");
+    QTest::addColumn<qint64>("size"); // of a file made there first
+    QTest::addColumn<QString>("reason");
+    const qint64 limit = TextList::MaxFileSize;
+    const QString tooBig = QStringLiteral("Файл больше 16 МБ: это не текст программы.");
     // clang-format off
-    QTest::newRow("missing") << "Files/none.KVETAR";
-    QTest::newRow("missing folder") << "nowhere/none.KVETAR";
-    QTest::newRow("a directory") << "Files";
+    QTest::newRow("missing") << "Files/none.KVETAR" << -1LL << "Нет такого файла.";
+    QTest::newRow("missing folder") << "nowhere/none.KVETAR" << -1LL << "Нет такого файла.";
+    QTest::newRow("a directory") << "Files" << -1LL << "Это папка.";
+    QTest::newRow("a file for a folder") << "Files/big.KVETAR/x" << 1LL << "Часть пути — не папка.";
+    QTest::newRow("over the limit") << "Files/big.KVETAR" << limit + 1 << tooBig;
+    QTest::newRow("at the limit it loads") << "Files/big.KVETAR" << limit << QString();
+    QTest::newRow("an endless device") << "/dev/zero" << -1LL << tooBig;
     // clang-format on
 }
 
 void TestTextList::unopenableFiles()
 {
     QFETCH(QString, relative);
+    QFETCH(qint64, size);
+    QFETCH(QString, reason);
     ProgramDir dir;
+    if (size >= 0)
+        dir.write("Files/big.KVETAR", QByteArray(size, 'a'));
+    const QString path = relative.startsWith(u'/') ? relative : dir.file(relative);
     try {
-        TextList::load(dir.file(relative));
-        QFAIL("no exception");
+        const QStringList lines = TextList::load(path);
+        QVERIFY2(reason.isEmpty(), "no exception");
+        QCOMPARE(lines.value(0).size(), size);
     } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot open file " + dir.file(relative));
+        QCOMPARE(error.message(), "Cannot open file " + path);
+        QCOMPARE(error.reason(), reason);
     }
 }
 
-void TestTextList::uncreatableFile()
+void TestTextList::uncreatableFiles_data()
 {
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("reason");
+    // clang-format off
+    QTest::newRow("a directory stands there") << "Files" << "Это папка.";
+    QTest::newRow("missing folder") << "nowhere/x.txt" << "Нет такой папки.";
+    QTest::newRow("a file for a folder") << "setting/setting.kvt/x.txt" << "Часть пути — не папка.";
+    // clang-format on
+}
+
+void TestTextList::uncreatableFiles()
+{
+    QFETCH(QString, relative);
     ProgramDir dir;
     try {
-        TextList::save(dir.file("Files"), {"x"}); // a directory stands there
+        TextList::save(dir.file(relative), {"x"});
         QFAIL("no exception");
     } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot create file " + dir.file("Files"));
+        QCOMPARE(error.message(), "Cannot create file " + dir.file(relative));
+        QTEST(error.reason(), "reason");
     }
 }
 
