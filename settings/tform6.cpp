@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/error_box.h"
 #include "toolkit/text_list.h"
 #include "ui_tform6.h"
 
@@ -65,18 +66,20 @@ void TForm6::FormActivate()
 
 void TForm6::Button1Click()
 {
-    const int item = RadioGroup1Items->checkedId();
-    if (item >= 0)
-        Form2->Edit18 = QLatin1String(SpeedValues[item]);
-    Form2->Edit17 = CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    Form1->setToolButtonHints(Form2->Edit17 == QLatin1String("1"));
-
-    Form2->Memo4.clear();
-    Form2->Memo4 << Form2->Edit17 << Form2->Edit18;
-    // On failure this throws before the window closes: the error box shows and the window stays
-    // open, while the old file stays whole.
-    TextList::save(Form2->settingsPath(), Form2->Memo4);
-    accept();
+    reportingErrors([this] {
+        const int item = RadioGroup1Items->checkedId();
+        const QString speed = item >= 0 ? QLatin1String(SpeedValues[item]) : Form2->Edit18;
+        const QString hints = CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        // The file first: when it cannot be written, the error box shows, the window stays open
+        // and neither the file nor the program's state has changed.
+        const QStringList lines = {hints, speed};
+        TextList::save(Form2->settingsPath(), lines);
+        Form2->Memo4 = lines;
+        Form2->Edit18 = speed;
+        Form2->Edit17 = hints;
+        Form1->setToolButtonHints(hints == QLatin1String("1"));
+        accept();
+    });
 }
 
 void TForm6::Button2Click()
