@@ -49,6 +49,13 @@ void SaveDialog::accept()
         return;
     }
     const QString target = TForm2::saveTarget(chosen.absoluteFilePath());
+    // A folder cannot be replaced by a document: say so before asking anything.
+    if (QFileInfo(target).isDir()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("%1 — это папка.\nВыберите другое имя.")
+                                 .arg(QDir::toNativeSeparators(target)));
+        return;
+    }
     if (QFileInfo::exists(target) && !confirmReplace(target))
         return;
     // The question has been asked about the real target; don't ask again about the typed name.

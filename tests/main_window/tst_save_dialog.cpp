@@ -1,4 +1,5 @@
 #include "main_window/save_dialog.h"
+#include "message_box_catcher.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -38,6 +39,7 @@ void TestSaveDialog::asksAboutTheFileReallyWritten_data()
     QTest::addColumn<bool>("replace");
     QTest::addColumn<QString>("asked");
     QTest::addColumn<bool>("accepted");
+    // Names ending in "/" are folders.
     // clang-format off
     QTest::newRow("new name") << "итоги" << QStringList() << false << QString() << true;
     QTest::newRow("the name as typed exists, not the one written")
@@ -50,6 +52,8 @@ void TestSaveDialog::asksAboutTheFileReallyWritten_data()
         << "итоги.txt" << QStringList("итоги.txt") << true << "итоги.txt" << true;
     QTest::newRow("both exist") << "итоги.doc" << QStringList({"итоги.doc", "итоги.doc.txt"})
                                 << true << "итоги.doc.txt" << true;
+    QTest::newRow("written name is a folder: refused, nothing asked")
+        << "итоги" << QStringList("итоги.txt/") << true << QString() << false;
     // clang-format on
 }
 
@@ -63,7 +67,8 @@ void TestSaveDialog::asksAboutTheFileReallyWritten()
     QTemporaryDir dir;
     for (const QString &name : existing) {
         QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(name.endsWith(u'/') ? QDir(dir.path()).mkdir(name)
+                                    : file.open(QIODevice::WriteOnly));
     }
     SaveDialog dialog;
     dialog.setDirectory(dir.path());
@@ -74,8 +79,14 @@ void TestSaveDialog::asksAboutTheFileReallyWritten()
     };
     dialog.open();
     dialog.selectFile(typed);
+    MessageBoxCatcher catcher;
     dialog.accept();
     QCOMPARE(questions, asked.isEmpty() ? QStringList() : QStringList(asked));
+    const bool folder = existing.value(0).endsWith(u'/');
+    QCOMPARE(catcher.texts, folder
+                                ? QStringList(QDir::toNativeSeparators(dir.filePath("итоги.txt")) +
+                                              " — это папка.\nВыберите другое имя.")
+                                : QStringList());
     QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
     QCOMPARE(dialog.isVisible(), !accepted);
 }
