@@ -1,8 +1,25 @@
 #include "main_window/text_viewer.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTimer>
 
-TextViewer::TextViewer(QWidget *parent) : QWidget(parent) {}
+namespace {
+
+// The first piece shows with the text, the rest between events. Each piece takes a few
+// milliseconds to lay out; every text the program ships fits in the first.
+const qsizetype FirstPiece = 64 * 1024;
+const qsizetype LaterPiece = 128 * 1024;
+
+} // namespace
+
+TextViewer::TextViewer(QWidget *parent) : QWidget(parent)
+{
+    m_filling = new QTimer(this);
+    m_filling->setSingleShot(true);
+    m_filling->setInterval(0);
+    connect(m_filling, &QTimer::timeout, this, &TextViewer::showNextPiece);
+}
 
 QPlainTextEdit *TextViewer::editor()
 {
@@ -10,32 +27,90 @@ QPlainTextEdit *TextViewer::editor()
         m_editor = new QPlainTextEdit(this);
         m_editor->setGeometry(rect());
         m_editor->setReadOnly(true);
+        m_editor->setUndoRedoEnabled(false);
         m_editor->setFrameShape(QFrame::Box);
         m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        m_editor->setPlainText(m_text);
-        m_text.clear();
         setFocusProxy(m_editor);
         m_editor->show();
+        m_shown = 0;
+        showNextPiece();
     }
     return m_editor;
 }
 
+QString TextViewer::piece(const QString &text, qsizetype from, qsizetype budget, qsizetype *next)
+{
+    QString shown;
+    qsizetype at = from;
+    const qsizetype size = text.size();
+    while (at < size && shown.size() < budget) {
+        qsizetype end = text.indexOf(u'\n', at);
+        if (end < 0)
+            end = size;
+        if (end - at > LongestBlock) {
+            const qsizetype space = text.lastIndexOf(u' ', at + LongestBlock - 1);
+            const qsizetype cut = space > at ? space + 1 : at + LongestBlock;
+            shown += QStringView(text).mid(at, cut - at);
+            shown += u'\n';
+            at = cut;
+            continue;
+        }
+        shown += QStringView(text).mid(at, end - at + (end < size ? 1 : 0));
+        at = end + 1;
+    }
+    *next = qMin(at, size);
+    return shown;
+}
+
+void TextViewer::showNextPiece()
+{
+    if (!m_editor)
+        return;
+    const bool first = m_shown == 0;
+    qsizetype next = 0;
+    const QString shown = piece(m_text, m_shown, first ? FirstPiece : LaterPiece, &next);
+    if (first) {
+        m_editor->setPlainText(shown);
+    } else {
+        // At the end, where it moves neither the view nor a selection.
+        QTextCursor end(m_editor->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(shown);
+    }
+    m_shown = next;
+    if (!isComplete())
+        m_filling->start();
+}
+
+bool TextViewer::isComplete() const
+{
+    return m_shown >= m_text.size();
+}
+
 void TextViewer::setPlainText(const QString &text)
 {
-    editor()->setPlainText(text);
+    m_filling->stop();
+    m_text = text;
+    m_shown = 0;
+    if (m_editor)
+        showNextPiece();
+    else
+        editor();
 }
 
 QString TextViewer::toPlainText() const
 {
-    return m_editor ? m_editor->toPlainText() : m_text;
+    return m_text;
 }
 
 void TextViewer::clear()
 {
+    m_filling->stop();
     if (m_editor)
         m_editor->clear();
     m_text.clear();
+    m_shown = 0;
 }
 
 void TextViewer::showEvent(QShowEvent *event)

@@ -1,0 +1,77 @@
+#include "main_window/text_viewer.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QtTest>
+
+class TestTextViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pieces_data();
+    void pieces();
+    void largeTextFillsInBetweenEvents();
+};
+
+void TestTextViewer::pieces_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("blocks"); // in the editor, once whole
+    const QString words = QString(QStringLiteral("слово ")).repeated(1000); // 6000 characters
+    // clang-format off
+    QTest::newRow("empty") << QString() << 1;
+    QTest::newRow("lines, the last one empty") << QStringLiteral("а\nб\n") << 3;
+    QTest::newRow("a long paragraph breaks after spaces") << words + "\nконец" << 5;
+    QTest::newRow("a long word breaks anywhere") << QString(4500, u'ж') << 3;
+    QTest::newRow("many short lines") << QString(QStringLiteral("строка\n")).repeated(3000) << 3001;
+    // clang-format on
+}
+
+// Pieces of any size add up to the text, broken only where a paragraph is too long to lay out.
+void TestTextViewer::pieces()
+{
+    QFETCH(QString, text);
+    QFETCH(int, blocks);
+    for (const qsizetype budget : {qsizetype(1), qsizetype(100), qsizetype(1) << 20}) {
+        QString shown;
+        qsizetype at = 0;
+        do {
+            qsizetype next = 0;
+            shown += TextViewer::piece(text, at, budget, &next);
+            QVERIFY(next > at || text.isEmpty());
+            at = next;
+        } while (at < text.size());
+        QCOMPARE(QString(shown).remove(u'\n'), QString(text).remove(u'\n'));
+        const QStringList shownBlocks = shown.split(u'\n');
+        QCOMPARE(shownBlocks.size(), blocks);
+        for (const QString &block : shownBlocks)
+            QVERIFY(block.size() <= TextViewer::LongestBlock);
+    }
+}
+
+void TestTextViewer::largeTextFillsInBetweenEvents()
+{
+    const QString text = QString(QStringLiteral("строка текста\n")).repeated(100'000);
+    TextViewer viewer;
+    viewer.resize(401, 497);
+    viewer.show();
+    viewer.setPlainText(text);
+    QVERIFY(!viewer.isComplete());
+    QCOMPARE(viewer.toPlainText(), text); // whole at once for whoever reads or saves it
+    const int firstBlocks = viewer.editor()->document()->blockCount();
+    QVERIFY(firstBlocks > 1000);
+    QTRY_VERIFY(viewer.isComplete());
+    QCOMPARE(viewer.editor()->document()->blockCount(), 100'001);
+    QCOMPARE(viewer.editor()->toPlainText(), text);
+
+    // A new text replaces the one still filling in.
+    viewer.setPlainText(text);
+    viewer.setPlainText(QStringLiteral("короткий"));
+    QVERIFY(viewer.isComplete());
+    QTest::qWait(20);
+    QCOMPARE(viewer.editor()->toPlainText(), QStringLiteral("короткий"));
+}
+
+QTEST_MAIN(TestTextViewer)
+#include "tst_text_viewer.moc"
