@@ -1,11 +1,15 @@
 #include "main_window/save_dialog.h"
 
 #include "engine/tform2.h"
+#include "toolkit/error_box.h"
+#include "toolkit/text_list.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+
+#include <cerrno>
 
 namespace {
 
@@ -49,11 +53,11 @@ void SaveDialog::accept()
         return;
     }
     const QString target = TForm2::saveTarget(chosen.absoluteFilePath());
-    // A folder cannot be replaced by a document: say so before asking anything.
+    // A folder cannot be replaced by a document: say so, as the save would, before asking
+    // anything; the dialog stays for another name.
     if (QFileInfo(target).isDir()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("%1 — это папка.\nВыберите другое имя.")
-                                 .arg(QDir::toNativeSeparators(target)));
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(target),
+                     TextList::failureReason(EISDIR, true), this);
         return;
     }
     if (QFileInfo::exists(target) && !confirmReplace(target))

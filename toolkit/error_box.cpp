@@ -19,6 +19,16 @@ void showErrorBox(const QString &message, const QString &reason, QWidget *parent
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message, reason),
                     QMessageBox::Ok, parent);
+    // A path in the message is worth copying.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+void showNoticeBox(const QString &text, QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Orlenta"), text, QMessageBox::Ok,
+                    parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 

@@ -13,6 +13,9 @@ QString errorBoxText(const QString &message, const QString &reason = QString());
 void showErrorBox(const QString &message, const QString &reason = QString(),
                   QWidget *parent = nullptr);
 
+// A message that is not an error, in the same kind of box with the information icon.
+void showNoticeBox(const QString &text, QWidget *parent = nullptr);
+
 // Shows the exception being handled in the error box; call it only from a catch block.
 void showCurrentError(QWidget *parent = nullptr);
 
