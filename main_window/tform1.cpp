@@ -334,20 +334,21 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return false;
     const int index = int(found - std::begin(menu));
     auto *label = const_cast<QLabel *>(*found);
-    auto *mouse = static_cast<QMouseEvent *>(event);
+    // Only the mouse-button types say the event is a QMouseEvent.
+    const auto button = [event] { return static_cast<QMouseEvent *>(event)->button(); };
     switch (type) {
     case QEvent::MouseMove:
         highlightMenuLabel(index);
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (mouse->button() == Qt::LeftButton)
+        if (button() == Qt::LeftButton)
             m_menuPressed = label;
         break;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton && m_menuPressed == label) {
+        if (button() == Qt::LeftButton && m_menuPressed == label) {
             m_menuPressed = nullptr;
-            if (label->rect().contains(mouse->position().toPoint()))
+            if (label->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
                 chooseSystem(index + 1);
         }
         break;
