@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Orlenta needs to build, run and test, when any is missing.
+# With "fuzz", also what the fuzz targets need: clang and its libFuzzer runtime.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format git
     qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev libjpeg-dev libicu-dev libbenchmark-dev
     fonts-liberation fonts-urw-base35 fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick xdg-utils
+    xvfb xauth xdotool x11-utils xclip imagemagick xdg-utils
 )
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do
