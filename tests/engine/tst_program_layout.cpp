@@ -1,3 +1,4 @@
+#include "engine/licence_text.h"
 #include "engine/tform2.h"
 #include "toolkit/exception.h"
 
@@ -12,6 +13,7 @@ private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("orlenta")); }
     void settingsOfTheUser_data();
     void settingsOfTheUser();
+    void licenceFileIsTheAboutWindowsText();
 };
 
 void TestProgramLayout::settingsOfTheUser_data()
@@ -99,6 +101,14 @@ void TestProgramLayout::settingsOfTheUser()
     // Nothing is written below the prefix.
     QCOMPARE(bytes(share + QLatin1String("/setting/setting.kvt")),
              installed.isNull() ? QByteArray() : installed);
+}
+
+// The installed LICENSE and the about window must not tell different terms.
+void TestProgramLayout::licenceFileIsTheAboutWindowsText()
+{
+    QFile file(qEnvironmentVariable("ORLENTA_SOURCE_DIR") + QLatin1String("/LICENSE"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), licenceText().join(u'\n') + u'\n');
 }
 
 QTEST_GUILESS_MAIN(TestProgramLayout)
