@@ -75,11 +75,12 @@ int printSigns(const QString &text)
     const int day = match.captured(3).toInt();
     if (!QDate(year, month, day).isValid())
         return refuse(QStringLiteral("даты %1 не бывает.").arg(text));
-    if (year < DayNumbers::FirstYear || year > DayNumbers::LastYear)
+    const int lastYear = DayNumbers::lastOfferedYear();
+    if (year < DayNumbers::FirstYear || year > lastYear)
         return refuse(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
                           .arg(year)
                           .arg(DayNumbers::FirstYear)
-                          .arg(DayNumbers::LastYear));
+                          .arg(lastYear));
 
     TForm2 engine;
     engine.Edit5 = QString::number(DayNumbers::dayNumber(year, month, day));

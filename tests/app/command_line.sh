@@ -42,6 +42,10 @@ expect 0 "--date 1985-02-20" 'По китайскому гороскопу.....(
 expect 0 "--date 1985-03-20" 'По гороскопу Древних Ариев.....(Барсук)'
 expect 0 "--date 1985-03-21" 'По гороскопу Древних Ариев.....(Верблюд)' 'По знаку зодиака.....(Овен)'
 expect 0 "--date 1900-01-01" 'По гороскопу Древних Ариев.....(Белый Медведь)'
+# The years end where the wizard's list ends: this year.
+this_year=$(date +%Y)
+expect 0 "--date $this_year-01-01" 'По знаку зодиака.....(Козерог)'
+expect 2 "--date $((this_year + 1))-01-01"
 expect 0 "--help" '  --date <ГГГГ-ММ-ДД>  Вывести знаки для даты рождения в семи гороскопах и'
 expect 0 "--version" "Orlenta $VERSION"
 
