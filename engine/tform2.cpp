@@ -51,8 +51,8 @@ void computeSign(const SignTable &table, const QString &input, System system, QS
 TForm2::TForm2(const QString &executablePath)
 {
     const ProgramLayout layout = findProgramLayout(executablePath);
-    QDir::setCurrent(layout.programDir);
-    Edit15 = QDir::currentPath();
+    // A folder that is not there must not leave some other current folder as the program's.
+    Edit15 = QDir::setCurrent(layout.programDir) ? QDir::currentPath() : layout.programDir;
     Memo1 = licenceText();
 
     m_settingsPath = layout.settingsFile;

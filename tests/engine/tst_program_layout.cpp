@@ -34,7 +34,7 @@ void TestProgramLayout::settingsOfTheUser_data()
         << none << "home/.config/orlenta/setting.kvt" << QByteArray("0\r\n3\r\n") << "0";
     QTest::newRow("the user's file is kept") << false << "xdg" << QByteArray("0\r\n3\r\n")
         << QByteArray("1\r\n1\r\n") << xdg << QByteArray("1\r\n1\r\n") << "1";
-    QTest::newRow("the user's file without a default") << false << "xdg" << none
+    QTest::newRow("the user's file, no installed data") << false << "xdg" << none
         << QByteArray("1\r\n2") << xdg << QByteArray("1\r\n2") << "1";
     QTest::newRow("folder cannot be made: the default is read") << false << "file"
         << QByteArray("0\r\n2\r\n") << none << "file/orlenta/setting.kvt" << none << "0";
@@ -66,7 +66,9 @@ void TestProgramLayout::settingsOfTheUser()
     };
     const QString share =
         portable ? QStringLiteral("prefix/bin") : QStringLiteral("prefix/share/orlenta");
-    QDir(root).mkpath(share + QLatin1String("/Files"));
+    // Without a default there is no installed data folder at all.
+    if (portable || !installed.isNull())
+        QDir(root).mkpath(share + QLatin1String("/Files"));
     QDir(root).mkpath(QStringLiteral("home"));
     if (!installed.isNull())
         write(share + QLatin1String("/setting/setting.kvt"), installed);
