@@ -29,7 +29,7 @@ click_at "$main" 330 42
 settings=$(wait_for_window '^Настройки$' 10) || fail "no settings window"
 # Every window carries the program's icon, at the sizes it is drawn in.
 for window in "$main" "$settings"; do
-    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "no icon on window $window"
+    grep -q 'Icon (16 x 16)' <<<"$(xprop -id "$window" _NET_WM_ICON)" || fail "no icon on $window"
 done
 click_at "$settings" 16 24 # "Показывать подсказки" off
 click_at "$settings" 24 84 # "Медленно"

@@ -12,7 +12,7 @@ for package in fonts-liberation fonts-urw-base35 fonts-dejavu-core qt6-translati
     libqt6widgets6 libjpeg62-turbo; do
     grep -q "\b$package\b" <<<"$depends" || { echo "FAIL: $package missing from: $depends" >&2; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q ' ./usr/share/orlenta/setting/setting.kvt$' ||
+grep -q ' ./usr/share/orlenta/setting/setting.kvt$' <<<"$(dpkg-deb -c "$deb")" ||
     { echo "FAIL: the default settings are not in the package" >&2; exit 1; }
 lintian --fail-on error "$deb" >"$out/lintian" 2>&1 || {
     echo "FAIL: lintian reports errors: $(cat "$out/lintian")" >&2
