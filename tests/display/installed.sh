@@ -8,6 +8,10 @@ source "$(dirname "$0")/lib.sh"
 PROGDIR=$(mktemp -d) # the prefix; lib.sh removes it at the end
 cmake --install "$BUILD_DIR" --prefix "$PROGDIR" >/dev/null || fail "cmake --install failed"
 [ ! -e "$PROGDIR/bin/Files" ] || fail "texts installed beside the executable"
+for size in 16 24 32 48 64 128 256 512; do
+    icon="$PROGDIR/share/icons/hicolor/${size}x$size/apps/org.example.Orlenta.png"
+    [ "$(identify -format %wx%h "$icon" 2>&1)" = "${size}x$size" ] || fail "icon $size: $icon"
+done
 prefix_sums() { (cd "$PROGDIR" && find . -print0 | sort -z | xargs -0 stat -c '%n %s %Y' &&
     find . -type f -print0 | sort -z | xargs -0 sha256sum); }
 prefix_sums >"$TMPDIR/prefix.before"
