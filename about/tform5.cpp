@@ -1,6 +1,7 @@
 #include "about/tform5.h"
 
 #include "app/forms.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 
@@ -8,9 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QUrl>
 
@@ -177,10 +176,8 @@ void TForm5::FormActivate()
 {
     // Until the main window has its background there is nothing to copy, and nothing is drawn.
     Image2->setPixmap(Form1->Image2->pixmap());
-    if (Form2->Edit17 == QLatin1String("1"))
-        setLinkHints(true);
-    else if (Form2->Edit17 == QLatin1String("0"))
-        setLinkHints(false);
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        setLinkHints(*shown);
 }
 
 void TForm5::mouseMoveEvent(QMouseEvent *event)
@@ -282,9 +279,7 @@ void TForm5::Image2Click()
 
 void TForm5::showInViewer(const QStringList &lines)
 {
-    Form1->ListBox1->hide();
-    Form1->setMemoLines(lines);
-    Form1->Memo1->show();
+    Form1->showTextLines(lines);
 }
 
 void TForm5::Image2ContextPopup()

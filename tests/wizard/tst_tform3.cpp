@@ -1,8 +1,8 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
-#include "program_dir.h"
 #include "wizard/tform3.h"
 
 #include <QComboBox>
@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -138,6 +140,7 @@ private slots:
     void init();
     void cleanup();
     void firstRunAcceptsTheDesignTexts();
+    void dayStepListsTheSevenSigns();
     void yearStep_data();
     void yearStep();
     void monthStep_data();
@@ -161,22 +164,18 @@ private slots:
     void closingTheWizardEndsTheProgram();
 
 private:
-    ProgramDir *m_dir = nullptr;
+    std::unique_ptr<FormsFixture> m_forms;
 };
 
 void TestTForm3::init()
 {
-    m_dir = new ProgramDir;
-    QVERIFY(createForms(m_dir->executable()));
-    // The loading screen's timer would hide the main window behind the test's back.
-    Form1->Timer1->stop();
+    m_forms = std::make_unique<FormsFixture>();
+    QVERIFY(m_forms->created);
 }
 
 void TestTForm3::cleanup()
 {
-    destroyForms();
-    delete m_dir;
-    m_dir = nullptr;
+    m_forms.reset();
 }
 
 void TestTForm3::firstRunAcceptsTheDesignTexts()
@@ -206,6 +205,25 @@ void TestTForm3::firstRunAcceptsTheDesignTexts()
     QVERIFY(Form1->isVisible());
     QVERIFY(!Form3->isVisible());
     QVERIFY(Form1->Timer2->isActive());
+}
+
+// Every system in its row: a wizard that swapped two computations would swap two rows.
+void TestTForm3::dayStepListsTheSevenSigns()
+{
+    toYearStep();
+    QVERIFY(acceptYear("1985"));
+    QVERIFY(acceptMonth("май"));
+    QVERIFY(acceptDay("15"));
+    const QStringList expected = {
+        "По знаку зодиака.....(Телец)",
+        "По китайскому гороскопу.....(Бык)",
+        "По японскому гороскопу.....(Вол)",
+        "По гороскопу друидов.....(Каштан)",
+        "По цветочному гороскопу.....(Портулак)",
+        "По мифологическому гороскопу.....(Цербер)",
+        "По гороскопу Древних Ариев.....(Верблюд)",
+    };
+    QCOMPARE(rows(Form1->ListBox1), expected);
 }
 
 void TestTForm3::yearStep_data()
