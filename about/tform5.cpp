@@ -86,9 +86,9 @@ struct HotLink {
     FontTemplates fonts;
     Action action;
 
-    bool contains(int x, int y) const
+    bool contains(int px, int py) const
     {
-        return (x1.contains(x) || x2.contains(x)) && this->y.contains(y);
+        return (x1.contains(px) || x2.contains(px)) && y.contains(py);
     }
 };
 
@@ -149,8 +149,8 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
                        8, 56, credit, Grey);
     Label10 = makeLabel(this, QString(), 416, 144, credit, Grey);
     Label11 = makeLabel(this, QString(), 416, 160, linkFont(11, true), Navy);
-    for (QLabel *font : {Label5, Label6, Label10, Label11})
-        font->hide();
+    for (QLabel *fontTemplate : {Label5, Label6, Label10, Label11})
+        fontTemplate->hide();
     // A move over a control that does not track the pointer is dropped, not passed on to the
     // window; the labels and the picture pass every move on.
     for (QLabel *control : findChildren<QLabel *>())
