@@ -217,6 +217,7 @@ TForm3::TForm3(QWidget *parent)
 
 void TForm3::SpeedButton1Click()
 {
+    loadPageFrames();
     Image1->show();
     Image4->hide();
     Label1->hide();
@@ -522,12 +523,21 @@ void TForm3::loadPictures()
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
-    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
-    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
     Image4->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_bubble.png"))));
     Image5->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow.png"))));
     Image6->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow_lit.png"))));
+}
+
+// The page frames first show when the user leaves the greeting; until then they would only take
+// memory.
+void TForm3::loadPageFrames()
+{
+    if (m_framesLoaded)
+        return;
+    m_framesLoaded = true;
+    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
+    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
+    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
 }
 
 void TForm3::scheduleMaskUpdate()
