@@ -183,7 +183,11 @@ void TestTForm3::firstRunAcceptsTheDesignTexts()
     QCOMPARE(Form3->Label1->text(),
              "Установите дату рождения, и Вы получите персональный гороскоп");
     QCOMPARE(frames(), "");
+    // The greeting shows no page frame, so none is decoded for it.
+    Form3->show();
+    QVERIFY(Form3->Image1->pixmap().isNull() && Form3->Image3->pixmap().isNull());
     toYearStep();
+    QVERIFY(!Form3->Image1->pixmap().isNull() && !Form3->Image3->pixmap().isNull());
     QVERIFY(acceptYear(Form3->ComboBox1->currentText()));
     QVERIFY(acceptMonth(Form3->ComboBox2->currentText()));
     QVERIFY(acceptDay(Form3->ComboBox3->currentText()));
