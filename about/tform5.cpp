@@ -1,6 +1,7 @@
 #include "about/tform5.h"
 
 #include "app/forms.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 
@@ -8,9 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QUrl>
 
@@ -87,9 +86,9 @@ struct HotLink {
     FontTemplates fonts;
     Action action;
 
-    bool contains(int x, int y) const
+    bool contains(int px, int py) const
     {
-        return (x1.contains(x) || x2.contains(x)) && this->y.contains(y);
+        return (x1.contains(px) || x2.contains(px)) && y.contains(py);
     }
 };
 
@@ -150,8 +149,8 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
                        8, 56, credit, Grey);
     Label10 = makeLabel(this, QString(), 416, 144, credit, Grey);
     Label11 = makeLabel(this, QString(), 416, 160, linkFont(11, true), Navy);
-    for (QLabel *font : {Label5, Label6, Label10, Label11})
-        font->hide();
+    for (QLabel *fontTemplate : {Label5, Label6, Label10, Label11})
+        fontTemplate->hide();
     // A move over a control that does not track the pointer is dropped, not passed on to the
     // window; the labels and the picture pass every move on.
     for (QLabel *control : findChildren<QLabel *>())
@@ -177,10 +176,8 @@ void TForm5::FormActivate()
 {
     // Until the main window has its background there is nothing to copy, and nothing is drawn.
     Image2->setPixmap(Form1->Image2->pixmap());
-    if (Form2->Edit17 == QLatin1String("1"))
-        setLinkHints(true);
-    else if (Form2->Edit17 == QLatin1String("0"))
-        setLinkHints(false);
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        setLinkHints(*shown);
 }
 
 void TForm5::mouseMoveEvent(QMouseEvent *event)
@@ -282,9 +279,7 @@ void TForm5::Image2Click()
 
 void TForm5::showInViewer(const QStringList &lines)
 {
-    Form1->ListBox1->hide();
-    Form1->setMemoLines(lines);
-    Form1->Memo1->show();
+    Form1->showTextLines(lines);
 }
 
 void TForm5::Image2ContextPopup()

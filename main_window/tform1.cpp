@@ -3,6 +3,7 @@
 #include "about/tform5.h"
 #include "app/forms.h"
 #include "data/sign_keys.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/save_dialog.h"
 #include "main_window/text_viewer.h"
@@ -25,7 +26,8 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
-#include <algorithm>
+#include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -75,45 +77,87 @@ private:
     int m_height;
 };
 
-// One tool button: its pictures' resource names, its place and its hint.
+// One tool button: its three pictures, its hover flag, its resource names and its hint.
 struct ToolDesign {
+    QLabel *TForm1::*idle;
+    QLabel *TForm1::*highlighted;
+    QLabel *TForm1::*pressed;
+    QString TForm1::*hoverFlag;
     const char *picture;
-    int left;
     const char *hint;
 };
 
+// clang-format off
 const ToolDesign ToolDesigns[] = {
-    {"tool_back", 8, "Назад"},
-    {"tool_start_over", 104, "Посчитать с нуля"},
-    {"tool_save", 200, "Сохранить текст"},
-    {"tool_settings", 296, "Настройки"},
-    {"tool_about", 392, "О программе"},
+    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1, "tool_back",       "Назад"},
+    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2, "tool_start_over", "Посчитать с нуля"},
+    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3, "tool_save",       "Сохранить текст"},
+    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4, "tool_settings",   "Настройки"},
+    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5, "tool_about",      "О программе"},
 };
+// clang-format on
 
-// The intro animation: on reaching a counter value, hide ("-") and show ("+") the pictures
-// numbered, in order. The last step also ends the animation with the question.
+using Handler = void (TForm1::*)();
+
+// The design's handlers of each tool button: pointer over the idle picture, press and click on
+// the highlighted one, click on the pressed one.
+// clang-format off
+const Handler ToolHandlers[][4] = {
+    {&TForm1::Image1MouseMove,  &TForm1::Image3MouseDown,  &TForm1::Image3Click,  &TForm1::Image4Click},
+    {&TForm1::Image7MouseMove,  &TForm1::Image6MouseDown,  &TForm1::Image6Click,  &TForm1::Image5Click},
+    {&TForm1::Image10MouseMove, &TForm1::Image9MouseDown,  &TForm1::Image9Click,  &TForm1::Image8Click},
+    {&TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click, &TForm1::Image11Click},
+    {&TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click, &TForm1::Image14Click},
+};
+// clang-format on
+
+// The menu labels from top to bottom, and the design's handlers of each.
+QLabel *TForm1::*const MenuLabels[] = {&TForm1::Label1, &TForm1::Label2, &TForm1::Label3,
+                                       &TForm1::Label4, &TForm1::Label5, &TForm1::Label6,
+                                       &TForm1::Label7};
+const Handler MenuMouseMoves[] = {&TForm1::Label1MouseMove, &TForm1::Label2MouseMove,
+                                  &TForm1::Label3MouseMove, &TForm1::Label4MouseMove,
+                                  &TForm1::Label5MouseMove, &TForm1::Label6MouseMove,
+                                  &TForm1::Label7MouseMove};
+const Handler MenuClicks[] = {&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
+                              &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
+                              &TForm1::Label7Click};
+
+// The intro animation: on reaching its counter value, a step hides and shows pictures in order.
+// The last step also ends the animation with the question.
+enum Look : bool { Hide = false, Show = true };
+struct PictureChange {
+    Look look;
+    QLabel *TForm1::*picture;
+};
 struct IntroStep {
     int counter;
-    const char *changes;
+    std::initializer_list<PictureChange> changes;
 };
 
+// clang-format off
 const IntroStep IntroSteps[] = {
-    {29, "-1 +3"},
-    {28, "-3 +1 -7 +6"},
-    {27, "-6 +7 -10 +9"},
-    {26, "-9 +10 -13 +12"},
-    {25, "-12 +13 -16 +15 -1 -3 +4"},
-    {24, "-15 +16 -7 +6"},
-    {23, "-6 +7 -10 +9"},
-    {22, "-9 +10 -13 +12"},
-    {21, "-12 +13 -16 +15 -7 -6 +5"},
-    {20, "-15 +16 -10 +9"},
-    {19, "-9 +10 -13 +12"},
-    {18, "-12 +13 -16 +15 -10 -9 +8"},
-    {17, "-15 +16 -13 +12"},
-    {16, "-12 +13 -16 +15 -13 -12 +11"},
-    {13, "-16 -15 +14"},
+    {29, {{Hide, &TForm1::Image1}, {Show, &TForm1::Image3}}},
+    {28, {{Hide, &TForm1::Image3}, {Show, &TForm1::Image1}, {Hide, &TForm1::Image7}, {Show, &TForm1::Image6}}},
+    {27, {{Hide, &TForm1::Image6}, {Show, &TForm1::Image7}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {26, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {25, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image1}, {Hide, &TForm1::Image3}, {Show, &TForm1::Image4}}},
+    {24, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image7}, {Show, &TForm1::Image6}}},
+    {23, {{Hide, &TForm1::Image6}, {Show, &TForm1::Image7}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {22, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {21, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image7}, {Hide, &TForm1::Image6}, {Show, &TForm1::Image5}}},
+    {20, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {19, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {18, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image10}, {Hide, &TForm1::Image9}, {Show, &TForm1::Image8}}},
+    {17, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {16, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image13}, {Hide, &TForm1::Image12}, {Show, &TForm1::Image11}}},
+    {13, {{Hide, &TForm1::Image16}, {Hide, &TForm1::Image15}, {Show, &TForm1::Image14}}},
 };
+// clang-format on
 const int IntroLastStep = 13;
 
 } // namespace
@@ -131,6 +175,24 @@ TForm1::TForm1(QWidget *parent)
     setAutoFillBackground(true);
 
     // Creation order is painting order: later controls lie over earlier ones.
+    buildLoadingScreen();
+    buildMenu();
+    buildToolButtons();
+    buildQuestion();
+    buildTextArea();
+    buildTimersAndShortcuts();
+
+    chooseSaveFile = [this] {
+        if (!SaveDialog1)
+            SaveDialog1 = new SaveDialog(this);
+        return SaveDialog1->run();
+    };
+
+    Timer1->start();
+}
+
+void TForm1::buildLoadingScreen()
+{
     Label9 = new QLabel(QStringLiteral("Загрузка"), this);
     Label9->setFont(pixelFont(QStringLiteral("Times New Roman"), 24));
     setTextColor(Label9, Qt::red);
@@ -144,7 +206,11 @@ TForm1::TForm1(QWidget *parent)
     Image2->setScaledContents(true);
     Image2->setMouseTracking(true);
     Image2->hide();
+    Image2->installEventFilter(this);
+}
 
+void TForm1::buildMenu()
+{
     // Font templates of the menu, never shown.
     Label10 = new QLabel(this);
     Label10->setFont(pixelFont(QStringLiteral("System"), 13, true, true));
@@ -156,16 +222,19 @@ TForm1::TForm1(QWidget *parent)
     Label11->move(88, 504);
     Label11->hide();
 
-    QLabel **menu[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     for (int i = 0; i < SystemCount; ++i) {
         auto *label = new QLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
         copyFont(Label11, label);
         label->move(40, 152 + 40 * i);
         label->setMouseTracking(true);
         label->hide();
-        *menu[i] = label;
+        label->installEventFilter(this);
+        this->*MenuLabels[i] = label;
     }
+}
 
+void TForm1::buildToolButtons()
+{
     struct Picture {
         QLabel **label;
         int left;
@@ -181,47 +250,34 @@ TForm1::TForm1(QWidget *parent)
         label->hide();
         *picture.label = label;
     }
-    for (int i = Back; i < ToolCount; ++i) {
-        const ToolPictures pictures = tool(Tool(i));
-        const char *const name = ToolDesigns[i].picture;
-        setToolPicture(pictures.idle, name);
-        setToolPicture(pictures.highlighted, QByteArray(name).append("_highlighted"));
-        setToolPicture(pictures.pressed, QByteArray(name).append("_pressed"));
-        pictures.idle->show();
-    }
-    setPressedPicturesEnabled(false);
-    setToolButtonHints(true);
 
     // The pointer goes to one widget per tool button, which passes it on to the handlers of the
     // picture it falls on.
-    using Handler = void (TForm1::*)();
-    const Handler handlers[][4] = {
-        {&TForm1::Image1MouseMove, &TForm1::Image3MouseDown, &TForm1::Image3Click,
-         &TForm1::Image4Click},
-        {&TForm1::Image7MouseMove, &TForm1::Image6MouseDown, &TForm1::Image6Click,
-         &TForm1::Image5Click},
-        {&TForm1::Image10MouseMove, &TForm1::Image9MouseDown, &TForm1::Image9Click,
-         &TForm1::Image8Click},
-        {&TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click,
-         &TForm1::Image11Click},
-        {&TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click,
-         &TForm1::Image14Click},
-    };
+    const auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
     for (int i = Back; i < ToolCount; ++i) {
-        const ToolPictures pictures = tool(Tool(i));
-        const auto call = [this](Handler handler) {
-            return [this, handler] { (this->*handler)(); };
-        };
-        ToolButton::Handlers calls{call(handlers[i][0]), call(handlers[i][1]), call(handlers[i][2]),
-                                   call(handlers[i][3]), [this] {
+        const ToolPictures looks = tool(Tool(i));
+        const char *const name = ToolDesigns[i].picture;
+        setToolPicture(looks.idle, name);
+        setToolPicture(looks.highlighted, QByteArray(name).append("_highlighted"));
+        setToolPicture(looks.pressed, QByteArray(name).append("_pressed"));
+        looks.idle->show();
+
+        const Handler *const handlers = ToolHandlers[i];
+        ToolButton::Handlers calls{call(handlers[0]), call(handlers[1]), call(handlers[2]),
+                                   call(handlers[3]), [this] {
                                        if (!Image2->isHidden())
                                            Image2MouseMove();
                                    }};
-        auto *button = new ToolButton(pictures.pressed, pictures.highlighted, pictures.idle,
-                                      std::move(calls), this);
+        auto *button =
+            new ToolButton(looks.pressed, looks.highlighted, looks.idle, std::move(calls), this);
         button->setAccessibleName(QString::fromUtf8(ToolDesigns[i].hint));
     }
+    setPressedPicturesEnabled(false);
+    setToolButtonHints(true);
+}
 
+void TForm1::buildQuestion()
+{
     Button2 = new QPushButton(QStringLiteral("Нет"), this);
     Button2->setGeometry(408, 336, 81, 25);
     Button2->hide();
@@ -233,7 +289,10 @@ TForm1::TForm1(QWidget *parent)
     Button2->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+}
 
+void TForm1::buildTextArea()
+{
     Memo1 = new TextViewer(this);
     Memo1->setGeometry(416, 80, 401, 497);
     Memo1->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
@@ -246,12 +305,12 @@ TForm1::TForm1(QWidget *parent)
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setItemDelegate(new FixedRowHeight(19, ListBox1));
     ListBox1->hide();
+    ListBox1->installEventFilter(this);
+    ListBox1->viewport()->installEventFilter(this);
+}
 
-    for (QObject *watched :
-         std::initializer_list<QObject *>{Image2, Label1, Label2, Label3, Label4, Label5, Label6,
-                                          Label7, ListBox1, ListBox1->viewport()})
-        watched->installEventFilter(this);
-
+void TForm1::buildTimersAndShortcuts()
+{
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -260,7 +319,7 @@ TForm1::TForm1(QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 
     // The keyboard reaches the tool actions wherever the window is, like the pointer would.
-    const std::pair<QKeySequence, void (TForm1::*)()> shortcuts[] = {
+    const std::pair<QKeySequence, Handler> shortcuts[] = {
         {QKeySequence(Qt::ALT | Qt::Key_Left), &TForm1::backAction},
         {QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::startOverAction},
         {QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::saveAction},
@@ -269,32 +328,13 @@ TForm1::TForm1(QWidget *parent)
     };
     for (const auto &[keys, action] : shortcuts)
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
-
-    chooseSaveFile = [this] {
-        if (!SaveDialog1)
-            SaveDialog1 = new SaveDialog(this);
-        return SaveDialog1->run();
-    };
-
-    Timer1->start();
 }
 
 TForm1::ToolPictures TForm1::tool(Tool which)
 {
-    switch (which) {
-    case Back:
-        return {Image1, Image3, Image4, &Edit1};
-    case StartOver:
-        return {Image7, Image6, Image5, &Edit2};
-    case Save:
-        return {Image10, Image9, Image8, &Edit3};
-    case Settings:
-        return {Image13, Image12, Image11, &Edit4};
-    case About:
-    case ToolCount:
-        break;
-    }
-    return {Image16, Image15, Image14, &Edit5};
+    const ToolDesign &design = ToolDesigns[which];
+    return {this->*design.idle, this->*design.highlighted, this->*design.pressed,
+            &(this->*design.hoverFlag)};
 }
 
 bool TForm1::event(QEvent *event)
@@ -328,17 +368,19 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
-    const QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    const auto found = std::find(std::begin(menu), std::end(menu), watched);
-    if (found == std::end(menu))
+    const int index = menuIndex(watched);
+    if (index < 0)
         return false;
-    const int index = int(found - std::begin(menu));
-    auto *label = const_cast<QLabel *>(*found);
+    QLabel *const label = this->*MenuLabels[index];
+    // Picked before the call: GCC's bounds check misreads an array of member-function pointers
+    // indexed inside ->*.
+    const Handler mouseMove = MenuMouseMoves[index];
+    const Handler click = MenuClicks[index];
     // Only the mouse-button types say the event is a QMouseEvent.
     const auto button = [event] { return static_cast<QMouseEvent *>(event)->button(); };
     switch (type) {
     case QEvent::MouseMove:
-        highlightMenuLabel(index);
+        (this->*mouseMove)();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -349,13 +391,23 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (button() == Qt::LeftButton && m_menuPressed == label) {
             m_menuPressed = nullptr;
             if (label->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-                chooseSystem(index + 1);
+                (this->*click)();
         }
         break;
     default:
         break;
     }
     return false;
+}
+
+// The menu label's row, 0 at the top, or -1 for anything else.
+int TForm1::menuIndex(const QObject *object) const
+{
+    for (int i = 0; i < SystemCount; ++i) {
+        if (this->*MenuLabels[i] == object)
+            return i;
+    }
+    return -1;
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -390,9 +442,9 @@ void TForm1::loadBackground()
 
 void TForm1::FormActivate()
 {
-    if (Form2 && Form2->Edit1 == QLatin1String("777")) {
+    if (Form2 && Form2->Edit1 == Codes::FirstActivation) {
         Form3->show();
-        Form2->Edit1 = QStringLiteral("999");
+        Form2->Edit1 = Codes::WizardShown;
     }
 }
 
@@ -409,7 +461,8 @@ void TForm1::sizeMenuLabels()
     if (m_menuSized)
         return;
     m_menuSized = true;
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+    for (QLabel *TForm1::*menuLabel : MenuLabels) {
+        QLabel *const label = this->*menuLabel;
         const QFont normal = label->font();
         label->setFont(Label10->font());
         const QSize highlighted = label->sizeHint();
@@ -426,15 +479,13 @@ void TForm1::Button1Click()
     Button2->hide();
     Image2->show();
     ListBox1->show();
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-        label->show();
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->show();
     putToolsAtRest();
     setPressedPicturesEnabled(true);
 
-    if (Form2->Edit17 == QLatin1String("1"))
-        setToolButtonHints(true);
-    else if (Form2->Edit17 == QLatin1String("0"))
-        setToolButtonHints(false);
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        setToolButtonHints(*shown);
 }
 
 void TForm1::Button2Click()
@@ -454,6 +505,37 @@ void TForm1::setMemoLines(const QStringList &lines)
     Memo1->setPlainText(lines.join(u'\n'));
 }
 
+void TForm1::showTextLines(const QStringList &lines)
+{
+    ListBox1->hide();
+    setMemoLines(lines);
+    Memo1->show();
+}
+
+void TForm1::showTextFile(const QString &path)
+{
+    ListBox1->hide();
+    showTextLines(TextList::load(path));
+}
+
+void TForm1::showResultRows(const QStringList &rows)
+{
+    ListBox1->clear();
+    ListBox1->addItems(rows);
+}
+
+void TForm1::setIntroSpeed(int interval)
+{
+    Timer2->setInterval(interval);
+}
+
+void TForm1::startIntro()
+{
+    // Enabling a running timer leaves its count alone.
+    if (!Timer2->isActive())
+        Timer2->start();
+}
+
 QStringList TForm1::memoLines() const
 {
     const QString text = Memo1->toPlainText();
@@ -466,9 +548,8 @@ QStringList TForm1::memoLines() const
 
 void TForm1::highlightMenuLabel(int index)
 {
-    QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    copyFont(Label10, menu[index]);
-    Edit7 = QStringLiteral("0");
+    copyFont(Label10, this->*MenuLabels[index]);
+    Edit7 = Codes::FlagOff;
 }
 
 void TForm1::chooseSystem(int number)
@@ -548,9 +629,7 @@ void TForm1::ListBox1DblClick()
     // Rows stand in the order of the systems' numbers.
     if (row < 0 || row >= SystemCount)
         return;
-    ListBox1->hide();
-    setMemoLines(TextList::load(userSignTextPath(*Form2, System(row + 1))));
-    Memo1->show();
+    showTextFile(userSignTextPath(*Form2, System(row + 1)));
 }
 
 // Tool buttons
@@ -560,7 +639,7 @@ void TForm1::hoverTool(Tool which)
     const ToolPictures pictures = tool(which);
     pictures.idle->hide();
     pictures.highlighted->show();
-    *pictures.hoverFlag = QStringLiteral("0");
+    *pictures.hoverFlag = Codes::FlagOff;
 }
 
 void TForm1::pressTool(Tool which)
@@ -688,19 +767,19 @@ void TForm1::Image2MouseMove()
 {
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
-        if (*pictures.hoverFlag == QLatin1String("0")) {
+        if (*pictures.hoverFlag == Codes::FlagOff) {
             pictures.highlighted->hide();
             pictures.pressed->hide();
             pictures.idle->show();
         }
     }
-    if (Edit7 == QLatin1String("0")) {
-        for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-            copyFont(Label11, label);
+    if (Edit7 == Codes::FlagOff) {
+        for (QLabel *TForm1::*label : MenuLabels)
+            copyFont(Label11, this->*label);
     }
     for (int i = Back; i < ToolCount; ++i)
-        *tool(Tool(i)).hoverFlag = QStringLiteral("1");
-    Edit7 = QStringLiteral("1");
+        *tool(Tool(i)).hoverFlag = Codes::FlagOn;
+    Edit7 = Codes::FlagOn;
 }
 
 void TForm1::backAction()
@@ -717,8 +796,8 @@ void TForm1::startOverAction()
     ListBox1->clear();
     Memo1->clear();
     Memo1->hide();
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-        label->hide();
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->hide();
     putToolsAtRest();
     setPressedPicturesEnabled(false);
     Form2->Button8Click();
@@ -773,13 +852,8 @@ void TForm1::Timer2Timer()
             continue;
         if (counter == IntroLastStep)
             Timer2->stop();
-        QLabel *const images[] = {nullptr, Image1,  Image2,  Image3,  Image4,  Image5,
-                                  Image6,  Image7,  Image8,  Image9,  Image10, Image11,
-                                  Image12, Image13, Image14, Image15, Image16};
-        for (const QString &change : QString::fromLatin1(step.changes).split(u' ')) {
-            QLabel *const picture = images[change.mid(1).toInt()];
-            picture->setVisible(change.front() == u'+');
-        }
+        for (const PictureChange &change : step.changes)
+            (this->*change.picture)->setVisible(change.look == Show);
         if (counter == IntroLastStep) {
             Label9->setText(QString::fromUtf8(Question));
             Label9->adjustSize();

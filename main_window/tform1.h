@@ -54,6 +54,15 @@ public:
     void setMemoLines(const QStringList &lines);
     QStringList memoLines() const;
 
+    // What the other windows do to this one: switch from the list to the viewer showing these
+    // lines or a text file's, replace the result rows, set the intro animation's tick, and start
+    // the animation. A file that cannot be read throws with the list already hidden.
+    void showTextLines(const QStringList &lines);
+    void showTextFile(const QString &path);
+    void showResultRows(const QStringList &rows);
+    void setIntroSpeed(int interval);
+    void startIntro();
+
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
 
@@ -118,6 +127,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildLoadingScreen();
+    void buildMenu();
+    void buildToolButtons();
+    void buildQuestion();
+    void buildTextArea();
+    void buildTimersAndShortcuts();
+    int menuIndex(const QObject *object) const;
+
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
     struct ToolPictures {
         QLabel *idle;

@@ -1,6 +1,7 @@
 #include "settings/tform6.h"
 
 #include "app/forms.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/error_box.h"
@@ -9,13 +10,6 @@
 
 #include <QButtonGroup>
 #include <QShowEvent>
-
-namespace {
-
-// The speed setting each radio item stands for, by item index.
-const char *const SpeedValues[] = {"1", "2", "3"};
-
-} // namespace
 
 TForm6::TForm6(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -57,19 +51,18 @@ void TForm6::showEvent(QShowEvent *event)
 
 void TForm6::FormActivate()
 {
-    CheckBox1->setChecked(Form2->Edit17 == QLatin1String("1"));
-    for (int item = 0; item < 3; ++item) {
-        if (Form2->Edit18 == QLatin1String(SpeedValues[item]))
-            RadioGroup1Items->button(item)->setChecked(true);
-    }
+    CheckBox1->setChecked(hintsShown(Form2->Edit17).value_or(false));
+    // The radio items stand for the speeds in the table's order.
+    if (const AnimationSpeed *speed = animationSpeed(Form2->Edit18))
+        RadioGroup1Items->button(int(speed - AnimationSpeeds))->setChecked(true);
 }
 
 void TForm6::Button1Click()
 {
     reportingErrors([this] {
         const int item = RadioGroup1Items->checkedId();
-        const QString speed = item >= 0 ? QLatin1String(SpeedValues[item]) : Form2->Edit18;
-        const QString hints = CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        const QString speed = item >= 0 ? QString(AnimationSpeeds[item].setting) : Form2->Edit18;
+        const QString hints = hintSetting(CheckBox1->isChecked());
         // The file first: when it cannot be written, the error box shows, the window stays open
         // and neither the file nor the program's state has changed.
         const QStringList lines = {hints, speed};
@@ -77,7 +70,7 @@ void TForm6::Button1Click()
         Form2->Memo4 = lines;
         Form2->Edit18 = speed;
         Form2->Edit17 = hints;
-        Form1->setToolButtonHints(hints == QLatin1String("1"));
+        Form1->setToolButtonHints(CheckBox1->isChecked());
         accept();
     });
 }

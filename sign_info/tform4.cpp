@@ -4,10 +4,8 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
-#include "toolkit/text_list.h"
 
-#include <QListWidget>
-#include <QPlainTextEdit>
+#include <QEvent>
 #include <QScreen>
 #include <QToolButton>
 
@@ -63,9 +61,7 @@ void TForm4::FormActivate()
 
 void TForm4::showText(const QString &path)
 {
-    Form1->ListBox1->hide();
-    Form1->setMemoLines(TextList::load(path));
-    Form1->Memo1->show();
+    Form1->showTextFile(path);
     close();
 }
 

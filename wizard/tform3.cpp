@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "engine/day_numbers.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/color_key.h"
@@ -46,14 +47,6 @@ const Month Months[] = {
     {"июль", " июля ", 31},       {"август", " августа ", 31}, {"сентябрь", " сентября ", 30},
     {"октябрь", " октября ", 31}, {"ноябрь", " ноября ", 30},  {"декабрь", " декабря ", 31},
 };
-
-struct Speed {
-    const char *setting;
-    int wizardInterval;
-    int mainInterval; // the main window's intro animation
-};
-
-const Speed Speeds[] = {{"1", 1000, 200}, {"2", 250, 150}, {"3", 50, 50}};
 
 QFont pixelFont(const QString &family, int pixels, bool boldItalic = false)
 {
@@ -224,6 +217,7 @@ TForm3::TForm3(QWidget *parent)
 
 void TForm3::SpeedButton1Click()
 {
+    loadPageFrames();
     Image1->show();
     Image4->hide();
     Label1->hide();
@@ -235,17 +229,17 @@ void TForm3::SpeedButton1Click()
 
 void TForm3::SpeedButton2Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox1->currentText();
     const int year = text.toInt();
     // The offered entries decide, not the clock now: the list was made from an earlier reading.
     if (ComboBox1->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
-        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit1 = Codes::FlagOn;
         Form2->Edit2 = QString::number(DayNumbers::yearStart(year));
         // The day numbers count 1900 as a leap year; the calendar, and so the day list, does not.
-        Edit1 = QDate::isLeapYear(year) ? QStringLiteral("1") : QStringLiteral("0");
+        Edit1 = QDate::isLeapYear(year) ? Codes::FlagOn : Codes::FlagOff;
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
     hideStep(ComboBox1, SpeedButton2);
     Edit3 = text;
@@ -256,25 +250,25 @@ void TForm3::SpeedButton2Click()
 
 void TForm3::SpeedButton3Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox2->currentText();
     for (int index = 0; index < 12; ++index) {
         const Month &month = Months[index];
         if (text != QString::fromUtf8(month.entry))
             continue;
-        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit1 = Codes::FlagOn;
         Form2->Edit3 = QString::number(DayNumbers::monthStart(index + 1));
-        const QStringList *days = month.days == 31              ? &ComboBox4
-                                  : month.days == 30            ? &ComboBox5
-                                  : Edit1 == QLatin1String("1") ? &ComboBox6
-                                                                : &ComboBox7;
+        const QStringList *days = month.days == 31         ? &ComboBox4
+                                  : month.days == 30       ? &ComboBox5
+                                  : Edit1 == Codes::FlagOn ? &ComboBox6
+                                                           : &ComboBox7;
         const QString dayText = ComboBox3->currentText();
         ComboBox3->clear();
         ComboBox3->addItems(*days);
         ComboBox3->setEditText(dayText);
         Edit4 = QString::fromUtf8(month.genitive);
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
     // The leap flag stays with its year: a way back to the month step must offer the same days.
     hideStep(ComboBox2, SpeedButton3);
@@ -285,37 +279,30 @@ void TForm3::SpeedButton3Click()
 
 void TForm3::SpeedButton4Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox3->currentText();
     // Only the days offered for the month and year: no 31 April, no 29 February 1900.
     for (int index = 0; index < ComboBox3->count(); ++index) {
         if (ComboBox3->itemText(index) == text) {
-            Form2->Edit1 = QStringLiteral("1");
+            Form2->Edit1 = Codes::FlagOn;
             Form2->Edit4 = text;
         }
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
 
     Edit5 = text;
     setDateLine();
     hideStep(ComboBox3, SpeedButton4);
-    Edit2 = QStringLiteral("1");
+    Edit2 = Codes::FlagOn;
 
     const int month = monthOf(Edit4);
     const int day = text.toInt();
     Form2->Edit5 = QString::number(DayNumbers::dayNumber(Edit3.toInt(), month, day));
     Form2->Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
 
-    // The result list maps rows to systems by this order.
-    Form2->Button2Click();
-    Form2->Button1Click();
-    Form2->Button3Click();
-    Form2->Button5Click();
-    Form2->Button4Click();
-    Form2->Button6Click();
-    Form1->ListBox1->clear();
-    Form1->ListBox1->addItems(Form2->Memo2);
+    Form2->computeAllSigns();
+    Form1->showResultRows(Form2->Memo2);
 
     Timer6->start();
     updateMask();
@@ -323,13 +310,12 @@ void TForm3::SpeedButton4Click()
 
 void TForm3::applySpeed()
 {
-    for (const Speed &speed : Speeds) {
-        if (Form2->Edit18 != QLatin1String(speed.setting))
-            continue;
-        for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
-            timer->setInterval(speed.wizardInterval);
-        Form1->Timer2->setInterval(speed.mainInterval);
-    }
+    const AnimationSpeed *speed = animationSpeed(Form2->Edit18);
+    if (!speed)
+        return;
+    for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
+        timer->setInterval(speed->wizardInterval);
+    Form1->setIntroSpeed(speed->introInterval);
 }
 
 void TForm3::setDateLine()
@@ -430,37 +416,35 @@ void TForm3::Timer6Timer()
     Timer6->stop();
     Form1->show();
     hide();
-    // Enabling a running timer leaves its count alone.
-    if (!Form1->Timer2->isActive())
-        Form1->Timer2->start();
+    Form1->startIntro();
 }
 
 void TForm3::Image4MouseMove()
 {
-    if (Edit2 == QLatin1String("0")) {
+    if (Edit2 == Codes::FlagOff) {
         Image6->hide();
         Image5->show();
     }
-    Edit2 = QStringLiteral("1");
+    Edit2 = Codes::FlagOn;
 }
 
 void TForm3::Image5MouseMove()
 {
     Image5->hide();
     Image6->show();
-    Edit2 = QStringLiteral("0");
+    Edit2 = Codes::FlagOff;
 }
 
 void TForm3::Image6Click()
 {
     if (shown(SpeedButton3)) {
         hideStep(ComboBox2, SpeedButton3);
-        Edit2 = QStringLiteral("1");
+        Edit2 = Codes::FlagOn;
         Timer4->start();
     }
     if (shown(SpeedButton4)) {
         hideStep(ComboBox3, SpeedButton4);
-        Edit2 = QStringLiteral("1");
+        Edit2 = Codes::FlagOn;
         Timer5->start();
     }
     updateMask();
@@ -468,8 +452,8 @@ void TForm3::Image6Click()
 
 void TForm3::reset()
 {
-    Edit1 = QStringLiteral("0");
-    Edit2 = QStringLiteral("1");
+    Edit1 = Codes::FlagOff;
+    Edit2 = Codes::FlagOn;
     Edit3.clear();
     Edit4.clear();
     Edit5.clear();
@@ -539,12 +523,21 @@ void TForm3::loadPictures()
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
-    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
-    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
     Image4->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_bubble.png"))));
     Image5->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow.png"))));
     Image6->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow_lit.png"))));
+}
+
+// The page frames first show when the user leaves the greeting; until then they would only take
+// memory.
+void TForm3::loadPageFrames()
+{
+    if (m_framesLoaded)
+        return;
+    m_framesLoaded = true;
+    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
+    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
+    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
 }
 
 void TForm3::scheduleMaskUpdate()

@@ -83,9 +83,11 @@ private:
     void advance(QLabel *from, QLabel *to);
     void hideStep(QComboBox *list, QToolButton *button);
     void loadPictures();
+    void loadPageFrames();
     void scheduleMaskUpdate();
     void updateMask();
 
     bool m_picturesLoaded = false;
+    bool m_framesLoaded = false;
     QTimer *m_maskTimer;
 };

@@ -3,8 +3,8 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
-#include "program_dir.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,12 +24,11 @@ const QColor Navy(0x00, 0x00, 0x80);
 class AboutRun
 {
 public:
-    explicit AboutRun(const QByteArray &settings = "1\r\n2\r\n") : dir(settings)
+    explicit AboutRun(const QByteArray &settings = "1\r\n2\r\n") : forms(settings)
     {
-        created = createForms(dir.executable());
+        created = forms.created;
         if (!created)
             return;
-        Form1->Timer1->stop();
         Form2->Edit1 = QStringLiteral("999"); // the wizard has been shown already
         Form1->setMemoLines({QStringLiteral("старый текст")});
         Form1->show();
@@ -38,13 +37,9 @@ public:
         TForm5::shellOpen = [this](const QString &address) { opened << address; };
         form = std::make_unique<TForm5>();
     }
-    ~AboutRun()
-    {
-        form.reset();
-        destroyForms();
-    }
+    ~AboutRun() { form.reset(); }
 
-    ProgramDir dir;
+    FormsFixture forms;
     bool created = false;
     QStringList opened;
     std::unique_ptr<TForm5> form;

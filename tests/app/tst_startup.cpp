@@ -55,7 +55,9 @@ void TestStartup::createsTheWindowsHidden()
 {
     ProgramDir dir;
     QVERIFY(createForms(dir.executable()));
-    QVERIFY(Form1 && Form2 && Form3 && Form4 && Form5 && Form6);
+    QVERIFY(Form1 && Form2 && Form3);
+    // The chooser, about and settings windows are made only when the main window opens one.
+    QVERIFY(!Form4 && !Form5 && !Form6);
     QCOMPARE(Form2->Edit15, dir.path());
     QCOMPARE(Form1->windowTitle(), "Orlenta");
     QCOMPARE(Form1->size(), QSize(817, 578));

@@ -2,9 +2,9 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
-#include "program_dir.h"
 #include "settings/tform6.h"
 
 #include <QButtonGroup>
@@ -20,22 +20,7 @@
 
 namespace {
 
-// The program's windows over a scratch program directory, for one test.
-class Forms
-{
-public:
-    explicit Forms(const QByteArray &settings) : dir(settings)
-    {
-        created = createForms(dir.executable());
-        if (created)
-            Form1->Timer1->stop(); // keep the main window out of the wizard's way
-    }
-    ~Forms() { destroyForms(); }
-
-    ProgramDir dir;
-    bool created = false;
-    QByteArray settingsFile() const { return dir.read(QStringLiteral("setting/setting.kvt")); }
-};
+using Forms = FormsFixture;
 
 enum Tick { Leave = -1, Clear = 0, Set = 1 };
 
