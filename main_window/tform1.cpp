@@ -11,6 +11,7 @@
 #include "settings/tform6.h"
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
+#include "toolkit/error_box.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
@@ -32,6 +33,7 @@
 namespace {
 
 const char *const Question = "Вы готовы узнать о себе?";
+const char *const NothingToSave = "Сохранять нечего: откройте список знаков или текст.";
 
 QFont pixelFont(const QString &family, int pixels, bool bold = false, bool underline = false)
 {
@@ -629,7 +631,7 @@ void TForm1::ListBox1DblClick()
     // Rows stand in the order of the systems' numbers.
     if (row < 0 || row >= SystemCount)
         return;
-    showTextFile(userSignTextPath(*Form2, System(row + 1)));
+    reportingErrors([&] { showTextFile(userSignTextPath(*Form2, System(row + 1))); }, this);
 }
 
 // Tool buttons
@@ -807,6 +809,11 @@ void TForm1::startOverAction()
 
 void TForm1::saveAction()
 {
+    // Only what is on show is saved: say so rather than ask for a name and write nothing.
+    if (Memo1->isHidden() && ListBox1->isHidden()) {
+        showNoticeBox(QString::fromUtf8(NothingToSave), this);
+        return;
+    }
     m_saveFileName = chooseSaveFile();
     if (m_saveFileName.isEmpty())
         return;
@@ -820,7 +827,7 @@ void TForm1::saveAction()
             source.rows.append(ListBox1->item(row)->text());
         return source;
     };
-    Form2->Button7Click();
+    reportingErrors([] { Form2->Button7Click(); }, this);
 }
 
 void TForm1::settingsAction()

@@ -4,6 +4,7 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
+#include "toolkit/error_box.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -61,8 +62,13 @@ void TForm4::FormActivate()
 
 void TForm4::showText(const QString &path)
 {
-    Form1->showTextFile(path);
-    close();
+    // A text that cannot be read leaves the chooser open, the error box over it.
+    reportingErrors(
+        [&] {
+            Form1->showTextFile(path);
+            close();
+        },
+        this);
 }
 
 void TForm4::SpeedButton1Click()

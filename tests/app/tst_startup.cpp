@@ -5,10 +5,14 @@
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
 #include "program_dir.h"
+#include "settings/tform6.h"
+#include "sign_info/tform4.h"
 #include "toolkit/exception.h"
 #include "wizard/tform3.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QtTest>
 
 namespace {
@@ -37,6 +41,8 @@ private slots:
     void createsTheWindowsHidden();
     void firstActivationHandsOverToTheWizard();
     void handlerExceptionsReachTheErrorBox();
+    void handlersReportTheirOwnFailures_data();
+    void handlersReportTheirOwnFailures();
 };
 
 void TestStartup::missingSettingsStopsTheStart()
@@ -93,6 +99,49 @@ void TestStartup::handlerExceptionsReachTheErrorBox()
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
     QTRY_COMPARE(catcher.texts, QStringList("Cannot open file /x/Files/zodiac_rak.KVETAR."));
     QCOMPARE(catcher.titles, QStringList("Orlenta"));
+}
+
+void TestStartup::handlersReportTheirOwnFailures_data()
+{
+    QTest::addColumn<int>("handler");
+    QTest::addColumn<QString>("shown");
+    // clang-format off
+    QTest::newRow("a result line's text") << 0 << "Cannot open file %1/Files/zodiac_x.KVETAR.\nНет такого файла.";
+    QTest::newRow("saving the list") << 1 << "Cannot create file %1/нет/итоги.txt.\nНет такой папки.";
+    QTest::newRow("the chooser's text") << 2 << "Cannot open file %1/Files/druidov.KVETAR.\nНет такого файла.";
+    QTest::newRow("saving the settings") << 3 << "Cannot create file %1/setting/setting.kvt.\nНет такой папки.";
+    // clang-format on
+}
+
+// Called straight, with no event loop around it to catch for them, the handlers still show the
+// failure and throw nothing.
+void TestStartup::handlersReportTheirOwnFailures()
+{
+    QFETCH(int, handler);
+    QFETCH(QString, shown);
+    ProgramDir dir;
+    QVERIFY(createForms(dir.executable()));
+    Form1->Timer1->stop();
+    Form1->Button1Click();
+    MessageBoxCatcher catcher;
+    if (handler == 0) {
+        Form2->Edit8 = QStringLiteral("x");
+        Form1->showResultRows({QStringLiteral("По знаку зодиака.....(?)")});
+        Form1->ListBox1->item(0)->setSelected(true);
+        QVERIFY_THROWS_NO_EXCEPTION(Form1->ListBox1DblClick());
+    } else if (handler == 1) {
+        Form1->chooseSaveFile = [&] { return dir.file(QStringLiteral("нет/итоги")); };
+        QVERIFY_THROWS_NO_EXCEPTION(Form1->Image9Click());
+    } else if (handler == 2) {
+        Form2->Edit16 = QStringLiteral("4");
+        TForm4 chooser;
+        QVERIFY_THROWS_NO_EXCEPTION(chooser.SpeedButton1Click());
+    } else {
+        QVERIFY(QDir(dir.file(QStringLiteral("setting"))).removeRecursively());
+        TForm6 settings;
+        QVERIFY_THROWS_NO_EXCEPTION(settings.Button1Click());
+    }
+    QCOMPARE(catcher.texts, QStringList(shown.arg(dir.path())));
 }
 
 int main(int argc, char *argv[])
