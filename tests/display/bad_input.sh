@@ -66,6 +66,12 @@ start_orlenta
 main=$(walk_wizard 1985 май 15)
 question_shown() { [ "$(pixel_at "$main" 320 348)" != "000000" ]; }
 wait_until 20 question_shown || fail "the question was not shown"
+
+# --- Nothing to save: at the question, Ctrl+S says so and asks for no name -----------------------
+NOTHING="Сохранять нечего: откройте список знаков или текст."
+press_key_in "$main" ctrl+s
+expect_box "$NOTHING"
+echo "ok: nothing to save at the question"
 click_at "$main" 352 348
 wait_until 5 result_list_shown "$main" || fail "no result list after \"Да\""
 capture "$main" 416 80 401 497 "$TMPDIR/list.png"
@@ -87,6 +93,9 @@ while IFS='|' read -r name spoil reason; do
     eval "$spoil"
     open_first_line
     expect_box "Cannot open file $TEXT."$'\n'"$reason"
+    # The pane is empty now: the save button has nothing to save either.
+    click_at "$main" 234 42
+    expect_box "$NOTHING"
     back_to_the_list
     # Mended, the same line opens.
     rm -rf "$TEXT"
