@@ -4,6 +4,7 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
+#include "toolkit/focus_mark.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -22,9 +23,8 @@ TForm4::TForm4(QWidget *parent)
     setAutoFillBackground(true);
 
     const auto makeButton = [this](const QString &caption, int top) {
-        auto *button = new QToolButton(this);
+        auto *button = new SpeedButton(this);
         button->setText(caption);
-        button->setAutoRaise(true);
         button->setGeometry(8, top, 249, 25);
         return button;
     };
