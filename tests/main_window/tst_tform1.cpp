@@ -99,6 +99,7 @@ private slots:
     void startOver();
     void menuFonts();
     void menuClickOpensChooser();
+    void menuAndToolsByKeyboard();
     void rowDoubleClick_data();
     void rowDoubleClick();
     void rowDoubleClickFailures();
@@ -544,6 +545,44 @@ void TestTForm1::menuFonts()
                  Form1->Label11->palette().color(QPalette::WindowText));
     }
     QCOMPARE(Form1->Edit7, QStringLiteral("1"));
+}
+
+void TestTForm1::menuAndToolsByKeyboard()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    Form1->Button1Click();
+    QCOMPARE(Form1->focusWidget(), Form1->ListBox1);
+
+    // Arrows go round the menu.
+    Form1->Label1->setFocus();
+    QTest::keyClick(Form1->Label1, Qt::Key_Up);
+    QCOMPARE(Form1->focusWidget(), Form1->Label7);
+    QTest::keyClick(Form1->Label7, Qt::Key_Down);
+    QTest::keyClick(Form1->Label1, Qt::Key_Right);
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Return opens the chooser as a click does, the label lit while it is open; the pointer being
+    // elsewhere, the light is out when it closes.
+    bool litWhileOpen = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] {
+        if (Form4 && Form4->isVisible()) {
+            litWhileOpen = Form1->Label2->font() == Form1->Label10->font();
+            Form4->close();
+        }
+    });
+    probe.start(1);
+    QTest::keyClick(Form1->Label2, Qt::Key_Return);
+    QVERIFY(litWhileOpen);
+    QCOMPARE(Form2->Edit16, QStringLiteral("2"));
+    QCOMPARE(Form1->Label2->font(), Form1->Label11->font());
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Space on a tool button is its click; the button rests again afterwards.
+    QTest::keyClick(Form1->childAt(toolPoint(2)), Qt::Key_Space);
+    QCOMPARE(m_saveDialogRuns, 1);
+    QCOMPARE(looks(), QStringLiteral("IIIII"));
 }
 
 void TestTForm1::menuClickOpensChooser()
