@@ -460,6 +460,7 @@ void TForm1::FormActivate()
 {
     if (Form2 && Form2->Edit1 == Codes::FirstActivation) {
         Form3->show();
+        Form3->activateWindow();
         Form2->Edit1 = Codes::WizardShown;
     }
 }

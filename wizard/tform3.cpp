@@ -423,6 +423,7 @@ void TForm3::Timer6Timer()
 {
     Timer6->stop();
     Form1->show();
+    Form1->activateWindow(); // the question's answers will want the keyboard
     hide();
     Form1->startIntro();
 }
