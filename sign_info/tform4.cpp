@@ -55,7 +55,9 @@ void TForm4::showEvent(QShowEvent *event)
 void TForm4::FormActivate()
 {
     setWindowTitle(Form2->Edit1);
-    if (Form2->Edit16 == QLatin1String("1"))
+    // The zodiac has no general characteristic to offer.
+    const SystemInfo *info = systemByNumber(Form2->Edit16);
+    if (info && info->system == System::Zodiac)
         SpeedButton1->hide();
 }
 
