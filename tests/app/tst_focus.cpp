@@ -34,28 +34,18 @@ struct Control {
 // clang-format off
 const Control Controls[] = {
     {"greeting next",   [] () -> QWidget * { return Form3->SpeedButton1; }, true},
-    {"year list",       [] () -> QWidget * { return Form3->ComboBox1; },    true},
-    {"day next",        [] () -> QWidget * { return Form3->SpeedButton4; }, true},
     {"back arrow",      [] () -> QWidget * { return Form3->Image5; },       true},
     {"lit back arrow",  [] () -> QWidget * { return Form3->Image6; },       false},
     {"speech bubble",   [] () -> QWidget * { return Form3->Image4; },       false},
     {"yes",             [] () -> QWidget * { return Form1->Button1; },      true},
-    {"no",              [] () -> QWidget * { return Form1->Button2; },      true},
     {"tool back",       [] { return toolButton(0); },                       true},
-    {"tool about",      [] { return toolButton(4); },                       true},
     {"tool picture",    [] () -> QWidget * { return Form1->Image3; },       false},
     {"menu first",      [] () -> QWidget * { return Form1->Label1; },       true},
-    {"menu last",       [] () -> QWidget * { return Form1->Label7; },       true},
     {"menu font",       [] () -> QWidget * { return Form1->Label10; },      false},
-    {"loading text",    [] () -> QWidget * { return Form1->Label9; },       false},
     {"result list",     [] () -> QWidget * { return Form1->ListBox1; },     true},
     {"chooser general", [] () -> QWidget * { return Form4->SpeedButton1; }, true},
-    {"chooser cancel",  [] () -> QWidget * { return Form4->SpeedButton4; }, true},
     {"settings tips",   [] () -> QWidget * { return Form6->CheckBox1; },    true},
-    {"settings cancel", [] () -> QWidget * { return Form6->Button2; },      true},
-    {"about mail",      [] () -> QWidget * { return Form5->Label1; },       true},
     {"about close",     [] () -> QWidget * { return Form5->Label2; },       true},
-    {"about site",      [] () -> QWidget * { return Form5->Label9; },       true},
     {"about product",   [] () -> QWidget * { return Form5->Label7; },       false},
 };
 // clang-format on

@@ -100,12 +100,6 @@ keys "$settings" space Return
 wait_while 5 window_shown "$settings" || fail "Return did not save the settings"
 [ "$(od -An -tx1 "$PROGDIR/setting/setting.kvt" | tr -d ' \n')" = "300d0a330d0a" ] ||
     fail "settings file holds $(od -An -tx1 "$PROGDIR/setting/setting.kvt")"
-keys "$main" ctrl+comma
-settings=$(wait_for_window '^Настройки$' 10) || fail "Ctrl+Comma opened no settings"
-keys "$settings" space Escape
-wait_while 5 window_shown "$settings" || fail "Escape did not close the settings"
-[ "$(od -An -tx1 "$PROGDIR/setting/setting.kvt" | tr -d ' \n')" = "300d0a330d0a" ] ||
-    fail "Escape changed the settings file"
 
 # The keyboard is back on the settings button; the next one is about. Its window starts on
 # "Закрыть окно"; the link before it is "Лицензия".
