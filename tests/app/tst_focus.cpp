@@ -64,6 +64,7 @@ private slots:
         Form4 = new TForm4;
         Form5 = new TForm5;
         Form6 = new TForm6;
+        Form1->Button1Click(); // the menu takes the keyboard once it shows
     }
     void cleanup()
     {
