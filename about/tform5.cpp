@@ -4,16 +4,20 @@
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/focus_mark.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QUrl>
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
 std::function<void(const QString &address)> TForm5::shellOpen = [](const QString &address) {
     QDesktopServices::openUrl(QUrl(address));
@@ -37,7 +41,8 @@ QFont linkFont(int pixels, bool underline)
 QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, const QFont &font,
                   const QColor &color = QColor())
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new FocusLabel(text, parent);
+    label->setFocusPolicy(Qt::NoFocus);
     label->setFont(font);
     if (color.isValid()) {
         QPalette palette = label->palette();
@@ -156,6 +161,33 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     for (QLabel *control : findChildren<QLabel *>())
         control->setMouseTracking(true);
     setLinkHints(true);
+
+    // Tab takes the links from top to bottom; the keyboard starts on the one that closes.
+    QLabel *const chain[] = {Label9, Label4, Label3, Label2, Label1};
+    for (QLabel *label : chain)
+        label->setFocusPolicy(Qt::TabFocus);
+    for (int i = 1; i < int(std::size(chain)); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    Label2->setFocus();
+}
+
+// Return, Enter and Space on a link click it where it stands.
+void TForm5::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focused = focusWidget();
+    const auto link = std::find_if(std::begin(Links), std::end(Links), [&](const HotLink &each) {
+        return this->*each.label == focused;
+    });
+    if (link == std::end(Links) || !isActivationKey(event)) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat())
+        return;
+    const QPoint centre = focused->geometry().center();
+    Edit1 = QString::number(centre.x());
+    Edit2 = QString::number(centre.y());
+    Image2Click();
 }
 
 void TForm5::setLinkHints(bool on)

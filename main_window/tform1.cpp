@@ -12,12 +12,14 @@
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
 #include "toolkit/error_box.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -79,7 +81,8 @@ private:
     int m_height;
 };
 
-// One tool button: its three pictures, its hover flag, its resource names and its hint.
+// One tool button: its three pictures, its hover flag, its resource names, its hint and the
+// shortcut that does its action from anywhere in the window.
 struct ToolDesign {
     QLabel *TForm1::*idle;
     QLabel *TForm1::*highlighted;
@@ -87,15 +90,16 @@ struct ToolDesign {
     QString TForm1::*hoverFlag;
     const char *picture;
     const char *hint;
+    QKeyCombination keys;
 };
 
 // clang-format off
 const ToolDesign ToolDesigns[] = {
-    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1, "tool_back",       "Назад"},
-    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2, "tool_start_over", "Посчитать с нуля"},
-    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3, "tool_save",       "Сохранить текст"},
-    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4, "tool_settings",   "Настройки"},
-    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5, "tool_about",      "О программе"},
+    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1, "tool_back",       "Назад",            Qt::ALT | Qt::Key_Left},
+    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2, "tool_start_over", "Посчитать с нуля", Qt::CTRL | Qt::Key_N},
+    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3, "tool_save",       "Сохранить текст",  Qt::CTRL | Qt::Key_S},
+    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4, "tool_settings",   "Настройки",        Qt::CTRL | Qt::Key_Comma},
+    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5, "tool_about",      "О программе",      QKeyCombination(Qt::Key_F1)},
 };
 // clang-format on
 
@@ -183,6 +187,7 @@ TForm1::TForm1(QWidget *parent)
     buildQuestion();
     buildTextArea();
     buildTimersAndShortcuts();
+    setTabChain();
 
     chooseSaveFile = [this] {
         if (!SaveDialog1)
@@ -225,11 +230,12 @@ void TForm1::buildMenu()
     Label11->hide();
 
     for (int i = 0; i < SystemCount; ++i) {
-        auto *label = new QLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
+        auto *label = new FocusLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
         copyFont(Label11, label);
         label->move(40, 152 + 40 * i);
         label->setMouseTracking(true);
         label->hide();
+        label->setFocusPolicy(Qt::NoFocus);
         label->installEventFilter(this);
         this->*MenuLabels[i] = label;
     }
@@ -270,9 +276,9 @@ void TForm1::buildToolButtons()
                                        if (!Image2->isHidden())
                                            Image2MouseMove();
                                    }};
-        auto *button =
+        m_toolButtons[i] =
             new ToolButton(looks.pressed, looks.highlighted, looks.idle, std::move(calls), this);
-        button->setAccessibleName(QString::fromUtf8(ToolDesigns[i].hint));
+        m_toolButtons[i]->setAccessibleName(QString::fromUtf8(ToolDesigns[i].hint));
     }
     setPressedPicturesEnabled(false);
     setToolButtonHints(true);
@@ -321,15 +327,25 @@ void TForm1::buildTimersAndShortcuts()
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 
     // The keyboard reaches the tool actions wherever the window is, like the pointer would.
-    const std::pair<QKeySequence, Handler> shortcuts[] = {
-        {QKeySequence(Qt::ALT | Qt::Key_Left), &TForm1::backAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::startOverAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::saveAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_Comma), &TForm1::settingsAction},
-        {QKeySequence(Qt::Key_F1), &TForm1::aboutAction},
-    };
-    for (const auto &[keys, action] : shortcuts)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
+                               &TForm1::settingsAction, &TForm1::aboutAction};
+    for (int i = Back; i < ToolCount; ++i)
+        connect(new QShortcut(QKeySequence(ToolDesigns[i].keys), this), &QShortcut::activated, this,
+                actions[i]);
+}
+
+// Tab goes through the answers, the tool buttons, the menu and the list or the viewer, in the
+// order the eye reads them.
+void TForm1::setTabChain()
+{
+    QList<QWidget *> chain = {Button1, Button2};
+    for (ToolButton *button : m_toolButtons)
+        chain << button;
+    for (QLabel *TForm1::*label : MenuLabels)
+        chain << this->*label;
+    chain << ListBox1 << Memo1;
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 TForm1::ToolPictures TForm1::tool(Tool which)
@@ -374,6 +390,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (index < 0)
         return false;
     QLabel *const label = this->*MenuLabels[index];
+    if (type == QEvent::KeyPress)
+        return menuKeyPress(index, static_cast<QKeyEvent *>(event));
+    if (type == QEvent::Leave) {
+        unlightMenuLabelLeft(index);
+        return false;
+    }
     // Picked before the call: GCC's bounds check misreads an array of member-function pointers
     // indexed inside ->*.
     const Handler mouseMove = MenuMouseMoves[index];
@@ -446,6 +468,7 @@ void TForm1::FormActivate()
 {
     if (Form2 && Form2->Edit1 == Codes::FirstActivation) {
         Form3->show();
+        Form3->activateWindow();
         Form2->Edit1 = Codes::WizardShown;
     }
 }
@@ -483,8 +506,11 @@ void TForm1::Button1Click()
     ListBox1->show();
     for (QLabel *TForm1::*label : MenuLabels)
         (this->*label)->show();
+    setMenuTabbed(true);
     putToolsAtRest();
     setPressedPicturesEnabled(true);
+    // The answer's button goes; the keyboard goes on to the list of results.
+    ListBox1->setFocus();
 
     if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
         setToolButtonHints(*shown);
@@ -495,11 +521,15 @@ void TForm1::Button2Click()
     QCoreApplication::quit();
 }
 
+// A tip names the button's shortcut too, so the keyboard's way is found where the pointer's is.
 void TForm1::setToolButtonHints(bool on)
 {
-    for (int i = Back; i < ToolCount; ++i)
-        tool(Tool(i)).highlighted->setToolTip(on ? QString::fromUtf8(ToolDesigns[i].hint)
-                                                 : QString());
+    for (int i = Back; i < ToolCount; ++i) {
+        const QString keys = QKeySequence(ToolDesigns[i].keys).toString(QKeySequence::PortableText);
+        tool(Tool(i)).highlighted->setToolTip(
+            on ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(ToolDesigns[i].hint), keys)
+               : QString());
+    }
 }
 
 void TForm1::setMemoLines(const QStringList &lines)
@@ -509,13 +539,19 @@ void TForm1::setMemoLines(const QStringList &lines)
 
 void TForm1::showTextLines(const QStringList &lines)
 {
+    // The keyboard follows the text when it was on the list the text replaces.
+    const bool listHadFocus = ListBox1->hasFocus() || m_listHadFocus;
+    m_listHadFocus = false;
     ListBox1->hide();
     setMemoLines(lines);
     Memo1->show();
+    if (listHadFocus)
+        Memo1->setFocus();
 }
 
 void TForm1::showTextFile(const QString &path)
 {
+    m_listHadFocus = ListBox1->hasFocus();
     ListBox1->hide();
     showTextLines(TextList::load(path));
 }
@@ -548,10 +584,58 @@ QStringList TForm1::memoLines() const
 
 // System menu
 
+// One label at most is lit: the one the pointer or the keyboard came to last.
 void TForm1::highlightMenuLabel(int index)
 {
+    if (m_litMenuLabel >= 0 && m_litMenuLabel != index)
+        copyFont(Label11, this->*MenuLabels[m_litMenuLabel]);
     copyFont(Label10, this->*MenuLabels[index]);
+    m_litMenuLabel = index;
     Edit7 = Codes::FlagOff;
+}
+
+// The light goes out when the pointer has left the label, also when it went where no move over
+// the background was seen: onto the list, out of the window, or away while the chooser was open.
+void TForm1::unlightMenuLabelLeft(int index)
+{
+    QLabel *const label = this->*MenuLabels[index];
+    if (m_litMenuLabel != index || label->rect().contains(label->mapFromGlobal(QCursor::pos())))
+        return;
+    copyFont(Label11, label);
+    m_litMenuLabel = -1;
+    Edit7 = Codes::FlagOn;
+}
+
+// Arrows move between the systems; Return, Enter and Space open the chooser as a click does,
+// lighting the label first as the pointer would.
+bool TForm1::menuKeyPress(int index, QKeyEvent *event)
+{
+    if (isActivationKey(event)) {
+        if (!event->isAutoRepeat()) {
+            const Handler mouseMove = MenuMouseMoves[index]; // see eventFilter
+            const Handler click = MenuClicks[index];
+            (this->*mouseMove)();
+            (this->*click)();
+        }
+        return true;
+    }
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        return false;
+    }
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    (this->*MenuLabels[(index + step + SystemCount) % SystemCount])->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void TForm1::chooseSystem(int number)
@@ -562,6 +646,25 @@ void TForm1::chooseSystem(int number)
     Form4->exec();
     delete Form4;
     Form4 = nullptr;
+    backFromModal();
+    unlightMenuLabelLeft(number - 1);
+}
+
+// The menu takes the keyboard only while it shows: measured, hidden labels that could take it
+// added half a mebibyte to the memory of the loading screen and the wizard.
+void TForm1::setMenuTabbed(bool tabbed)
+{
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->setFocusPolicy(tabbed ? Qt::TabFocus : Qt::NoFocus);
+    if (tabbed)
+        setTabChain(); // a control that took no focus was left out of the chain
+}
+
+// A window that closes hands the keyboard back to this one, where the user left it.
+void TForm1::backFromModal()
+{
+    if (isVisible())
+        activateWindow();
 }
 
 void TForm1::Label1Click()
@@ -778,6 +881,7 @@ void TForm1::Image2MouseMove()
     if (Edit7 == Codes::FlagOff) {
         for (QLabel *TForm1::*label : MenuLabels)
             copyFont(Label11, this->*label);
+        m_litMenuLabel = -1;
     }
     for (int i = Back; i < ToolCount; ++i)
         *tool(Tool(i)).hoverFlag = Codes::FlagOn;
@@ -786,8 +890,11 @@ void TForm1::Image2MouseMove()
 
 void TForm1::backAction()
 {
+    const bool viewerHadFocus = Memo1->isAncestorOf(focusWidget());
     ListBox1->show();
     Memo1->hide();
+    if (viewerHadFocus)
+        ListBox1->setFocus();
 }
 
 void TForm1::startOverAction()
@@ -800,10 +907,12 @@ void TForm1::startOverAction()
     Memo1->hide();
     for (QLabel *TForm1::*label : MenuLabels)
         (this->*label)->hide();
+    setMenuTabbed(false);
     putToolsAtRest();
     setPressedPicturesEnabled(false);
     Form2->Button8Click();
     Form3->show();
+    Form3->activateWindow();
     hide();
 }
 
@@ -836,6 +945,7 @@ void TForm1::settingsAction()
     Form6->exec();
     delete Form6;
     Form6 = nullptr;
+    backFromModal();
 }
 
 void TForm1::aboutAction()
@@ -846,6 +956,7 @@ void TForm1::aboutAction()
     Form5->exec();
     delete Form5;
     Form5 = nullptr;
+    backFromModal();
 }
 
 // Intro animation

@@ -8,11 +8,13 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
 class SaveDialog;
+class ToolButton;
 
 // The main window: loading screen, intro animation, the question, then the system menu, the
 // result list and the text viewer under five picture tool buttons.
@@ -133,7 +135,12 @@ private:
     void buildQuestion();
     void buildTextArea();
     void buildTimersAndShortcuts();
+    void setTabChain();
     int menuIndex(const QObject *object) const;
+    bool menuKeyPress(int index, QKeyEvent *event);
+    void unlightMenuLabelLeft(int index);
+    void backFromModal();
+    void setMenuTabbed(bool tabbed);
 
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
     struct ToolPictures {
@@ -161,6 +168,9 @@ private:
     void loadBackground();
     void sizeMenuLabels();
 
+    ToolButton *m_toolButtons[ToolCount] = {};
+    int m_litMenuLabel = -1;     // the menu label in the highlight font, if any
+    bool m_listHadFocus = false; // while a text replaces the list
     bool m_placed = false;
     bool m_menuSized = false;
     QLabel *m_menuPressed = nullptr; // the menu label a left press began on

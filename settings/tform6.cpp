@@ -9,6 +9,7 @@
 #include "ui_tform6.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 TForm6::TForm6(QWidget *parent)
@@ -47,6 +48,16 @@ void TForm6::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         FormActivate();
     QDialog::showEvent(event);
+}
+
+// Return saves through the default button; Escape is the cancel button's click.
+void TForm6::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Button2Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForm6::FormActivate()

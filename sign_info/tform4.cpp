@@ -5,6 +5,7 @@
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
 #include "toolkit/error_box.h"
+#include "toolkit/focus_mark.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -23,9 +24,8 @@ TForm4::TForm4(QWidget *parent)
     setAutoFillBackground(true);
 
     const auto makeButton = [this](const QString &caption, int top) {
-        auto *button = new QToolButton(this);
+        auto *button = new SpeedButton(this);
         button->setText(caption);
-        button->setAutoRaise(true);
         button->setGeometry(8, top, 249, 25);
         return button;
     };
@@ -56,7 +56,9 @@ void TForm4::showEvent(QShowEvent *event)
 void TForm4::FormActivate()
 {
     setWindowTitle(Form2->Edit1);
-    if (Form2->Edit16 == QLatin1String("1"))
+    // The zodiac has no general characteristic to offer.
+    const SystemInfo *info = systemByNumber(Form2->Edit16);
+    if (info && info->system == System::Zodiac)
         SpeedButton1->hide();
 }
 

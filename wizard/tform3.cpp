@@ -6,6 +6,7 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/color_key.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/jpeg_image.h"
 #include "wizard/prompt_label.h"
 
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,9 +78,8 @@ QLabel *picture(QWidget *parent, int left, int top, int width, int height)
 
 QToolButton *nextButton(QWidget *parent, int top)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new SpeedButton(parent);
     button->setText(Next);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setGeometry(80, top, 65, 25);
     button->hide();
@@ -147,7 +148,12 @@ TForm3::TForm3(QWidget *parent)
     Image3 = picture(this, 0, 64, 465, 323);
     Image4 = picture(this, 3, 15, 238, 143);
     Image4->show();
-    Image5 = picture(this, 16, 72, 18, 30);
+    // The back arrow takes the keyboard as a button would; its lit twin shows only under the
+    // pointer.
+    Image5 = new FocusLabel(this);
+    Image5->setGeometry(16, 72, 18, 30);
+    Image5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image5->hide();
     Image6 = picture(this, 16, 72, 18, 30);
     for (QLabel *hoverable : {Image4, Image5})
         hoverable->setMouseTracking(true);
@@ -176,6 +182,7 @@ TForm3::TForm3(QWidget *parent)
 
     SpeedButton1 = nextButton(this, 136);
     SpeedButton1->show();
+    SpeedButton1->setFocus(); // Return on the greeting goes on
     SpeedButton2 = nextButton(this, 112);
     SpeedButton3 = nextButton(this, 112);
     SpeedButton4 = nextButton(this, 112);
@@ -187,6 +194,7 @@ TForm3::TForm3(QWidget *parent)
     connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton2Click);
     connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton3Click);
     connect(ComboBox3->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton4Click);
+    setTabOrder(Image5, ComboBox1);
     setTabOrder(ComboBox1, SpeedButton2);
     setTabOrder(SpeedButton2, ComboBox2);
     setTabOrder(ComboBox2, SpeedButton3);
@@ -415,6 +423,7 @@ void TForm3::Timer6Timer()
 {
     Timer6->stop();
     Form1->show();
+    Form1->activateWindow(); // the question's answers will want the keyboard
     hide();
     Form1->startIntro();
 }
@@ -477,6 +486,14 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
             Image4MouseMove();
         else if (watched == Image5)
             Image5MouseMove();
+        break;
+    case QEvent::KeyPress:
+        // The keyboard's click on the back arrow: lit as under the pointer, then clicked.
+        if (watched == Image5 && isActivationKey(static_cast<QKeyEvent *>(event))) {
+            Image5MouseMove();
+            Image6Click();
+            return true;
+        }
         break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -109,6 +109,8 @@ private slots:
     void highlightFollowsThePointer();
     void clickUsesTheLastMovement();
     void rightClickCloses();
+    void linksByKeyboard_data();
+    void linksByKeyboard();
     void otherWaysOutShowTheMainWindow_data();
     void otherWaysOutShowTheMainWindow();
     void pressAndDrag_data();
@@ -324,6 +326,37 @@ void TestTForm5::clickUsesTheLastMovement()
     run.click({50, 215});
     QCOMPARE(run.opened, QStringList(QLatin1String(TForm5::SiteAddress)));
     QVERIFY(Form1->ListBox1->isVisibleTo(Form1));
+}
+
+void TestTForm5::linksByKeyboard_data()
+{
+    QTest::addColumn<int>("tabsBack");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<bool>("licence");
+    QTest::newRow("close") << 0 << int(Qt::Key_Return) << "" << false;
+    QTest::newRow("licence") << 1 << int(Qt::Key_Space) << "" << true;
+    QTest::newRow("site") << 3 << int(Qt::Key_Enter) << TForm5::SiteAddress << false;
+}
+
+// The keyboard starts on "Закрыть окно"; Shift+Tab goes up through the links, and a key clicks
+// the one it stands on.
+void TestTForm5::linksByKeyboard()
+{
+    QFETCH(int, tabsBack);
+    QFETCH(int, key);
+    AboutRun run;
+    QVERIFY(run.created);
+    Form2->Memo1 = QStringList{QStringLiteral("Лицензия Orlenta")};
+    run.form->show();
+    QCOMPARE(run.form->focusWidget(), run.form->Label2);
+    for (int i = 0; i < tabsBack; ++i)
+        QTest::keyClick(run.form->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(run.form->focusWidget(), Qt::Key(key));
+    QVERIFY(!run.form->isVisible());
+    QTEST(run.opened.join(u' '), "opened");
+    QFETCH(bool, licence);
+    QCOMPARE(Form1->memoLines() == Form2->Memo1, licence);
 }
 
 void TestTForm5::rightClickCloses()

@@ -99,6 +99,7 @@ private slots:
     void startOver();
     void menuFonts();
     void menuClickOpensChooser();
+    void menuAndToolsByKeyboard();
     void rowDoubleClick_data();
     void rowDoubleClick();
     void rowDoubleClickFailures();
@@ -439,8 +440,9 @@ void TestTForm1::yes()
     QCOMPARE(Form1->ListBox1->visualItemRect(Form1->ListBox1->item(1)).top() -
                  Form1->ListBox1->visualItemRect(Form1->ListBox1->item(0)).top(),
              19);
-    const char *const hints[] = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
-                                 "О программе"};
+    const char *const hints[] = {"Назад (Alt+Left)", "Посчитать с нуля (Ctrl+N)",
+                                 "Сохранить текст (Ctrl+S)", "Настройки (Ctrl+,)",
+                                 "О программе (F1)"};
     const QLabel *const highlighted[] = {Form1->Image3, Form1->Image6, Form1->Image9,
                                          Form1->Image12, Form1->Image15};
     for (int i = 0; i < 5; ++i)
@@ -526,12 +528,16 @@ void TestTForm1::menuFonts()
     QVERIFY(isHighlighted(Form1->Label3));
     QCOMPARE(Form1->Edit7, QStringLiteral("0"));
     QCOMPARE(Form1->Label3->geometry(), geometry);
+    // One label at most is lit, and none once the pointer has left the menu.
     m_pointer->move(Form1->Label5->geometry().center());
-    m_pointer->move(OverList);
-    QVERIFY(isHighlighted(Form1->Label3));
+    QVERIFY(!isHighlighted(Form1->Label3));
     QVERIFY(isHighlighted(Form1->Label5));
-    QVERIFY(!isHighlighted(Form1->Label4));
+    m_pointer->move(OverList);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Form1->Label5, &leave);
+    QVERIFY(!isHighlighted(Form1->Label5));
 
+    m_pointer->move(Form1->Label3->geometry().center());
     m_pointer->move(Background);
     for (const QLabel *label : {Form1->Label1, Form1->Label3, Form1->Label5, Form1->Label7}) {
         QCOMPARE(label->font(), Form1->Label11->font());
@@ -539,6 +545,44 @@ void TestTForm1::menuFonts()
                  Form1->Label11->palette().color(QPalette::WindowText));
     }
     QCOMPARE(Form1->Edit7, QStringLiteral("1"));
+}
+
+void TestTForm1::menuAndToolsByKeyboard()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    Form1->Button1Click();
+    QCOMPARE(Form1->focusWidget(), Form1->ListBox1);
+
+    // Arrows go round the menu.
+    Form1->Label1->setFocus();
+    QTest::keyClick(Form1->Label1, Qt::Key_Up);
+    QCOMPARE(Form1->focusWidget(), Form1->Label7);
+    QTest::keyClick(Form1->Label7, Qt::Key_Down);
+    QTest::keyClick(Form1->Label1, Qt::Key_Right);
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Return opens the chooser as a click does, the label lit while it is open; the pointer being
+    // elsewhere, the light is out when it closes.
+    bool litWhileOpen = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] {
+        if (Form4 && Form4->isVisible()) {
+            litWhileOpen = Form1->Label2->font() == Form1->Label10->font();
+            Form4->close();
+        }
+    });
+    probe.start(1);
+    QTest::keyClick(Form1->Label2, Qt::Key_Return);
+    QVERIFY(litWhileOpen);
+    QCOMPARE(Form2->Edit16, QStringLiteral("2"));
+    QCOMPARE(Form1->Label2->font(), Form1->Label11->font());
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Space on a tool button is its click; the button rests again afterwards.
+    QTest::keyClick(Form1->childAt(toolPoint(2)), Qt::Key_Space);
+    QCOMPARE(m_saveDialogRuns, 1);
+    QCOMPARE(looks(), QStringLiteral("IIIII"));
 }
 
 void TestTForm1::menuClickOpensChooser()

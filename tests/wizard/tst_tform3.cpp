@@ -681,8 +681,8 @@ void TestTForm3::keyboardWalk()
 {
     Form3->show();
     QVERIFY(QTest::qWaitForWindowActive(Form3));
-    Form3->SpeedButton1->setFocus();
-    QTest::keyClick(Form3->SpeedButton1, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), Form3->SpeedButton1);
+    QTest::keyClick(Form3->SpeedButton1, Qt::Key_Return);
     finish(Form3->Timer1, &TForm3::Timer1Timer);
     QCOMPARE(QApplication::focusWidget(), Form3->ComboBox1);
 
@@ -706,6 +706,15 @@ void TestTForm3::keyboardWalk()
     type(Form3->ComboBox2, "март");
     QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     QCOMPARE(Form3->Label2->text(), " марта 1988");
+    finish(Form3->Timer3, &TForm3::Timer3Timer);
+
+    // Back to the month by the arrow, and on again.
+    QTest::keyClick(Form3->ComboBox3, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), Form3->Image5);
+    QTest::keyClick(Form3->Image5, Qt::Key_Space);
+    QCOMPARE(finish(Form3->Timer5, &TForm3::Timer5Timer), 2);
+    QCOMPARE(step(), "month");
+    QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     finish(Form3->Timer3, &TForm3::Timer3Timer);
 
     Form3->ComboBox3->lineEdit()->selectAll();
