@@ -1,7 +1,6 @@
 #include "main_window/text_viewer.h"
 
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QtTest>
 
 class TestTextViewer : public QObject
@@ -59,10 +58,7 @@ void TestTextViewer::largeTextFillsInBetweenEvents()
     viewer.setPlainText(text);
     QVERIFY(!viewer.isComplete());
     QCOMPARE(viewer.toPlainText(), text); // whole at once for whoever reads or saves it
-    const int firstBlocks = viewer.editor()->document()->blockCount();
-    QVERIFY(firstBlocks > 1000);
     QTRY_VERIFY(viewer.isComplete());
-    QCOMPARE(viewer.editor()->document()->blockCount(), 100'001);
     QCOMPARE(viewer.editor()->toPlainText(), text);
 
     // A new text replaces the one still filling in.
