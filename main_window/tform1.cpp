@@ -10,7 +10,7 @@
 #include "settings/tform6.h"
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
-#include "toolkit/jpeg_image.h"
+#include "toolkit/picture.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
@@ -383,8 +383,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::loadBackground()
 {
     if (Image2->pixmap().isNull())
-        Image2->setPixmap(
-            QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/main_background.jpg"))));
+        Image2->setPixmap(QPixmap::fromImage(
+            loadPicture(QStringLiteral(":/art/main_background.jpg"), devicePixelRatioF())));
 }
 
 void TForm1::FormActivate()

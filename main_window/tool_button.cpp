@@ -1,6 +1,7 @@
 #include "main_window/tool_button.h"
 
 #include "toolkit/color_key.h"
+#include "toolkit/picture.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -10,8 +11,9 @@
 
 void ToolPicture::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull() && !m_resource.isEmpty())
-        m_picture = transparentPicture(QImage(m_resource));
+    const qreal ratio = devicePixelRatioF();
+    if ((m_picture.isNull() || m_picture.devicePixelRatio() != ratio) && !m_resource.isEmpty())
+        m_picture = transparentPicture(loadPicture(m_resource, ratio), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }

@@ -5,7 +5,7 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/color_key.h"
-#include "toolkit/jpeg_image.h"
+#include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
 
 #include <QCloseEvent>
@@ -539,12 +539,21 @@ void TForm3::loadPictures()
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
-    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
-    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
-    Image4->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_bubble.png"))));
-    Image5->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow.png"))));
-    Image6->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow_lit.png"))));
+    const qreal ratio = devicePixelRatioF();
+    const auto frame = [ratio](const char *name) {
+        return QPixmap::fromImage(fitToRatio(
+            loadPicture(QStringLiteral(":/art/%1.jpg").arg(QLatin1String(name)), ratio), ratio));
+    };
+    const auto keyed = [ratio](const char *name) {
+        return transparentPicture(
+            loadPicture(QStringLiteral(":/art/%1.png").arg(QLatin1String(name)), ratio), ratio);
+    };
+    Image1->setPixmap(frame("wizard_page1"));
+    Image2->setPixmap(frame("wizard_page2"));
+    Image3->setPixmap(frame("wizard_page3"));
+    Image4->setPixmap(keyed("wizard_bubble"));
+    Image5->setPixmap(keyed("wizard_arrow"));
+    Image6->setPixmap(keyed("wizard_arrow_lit"));
 }
 
 void TForm3::scheduleMaskUpdate()
