@@ -3,6 +3,8 @@
 #include "app/forms.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/accessible.h"
+#include "toolkit/window_owner.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -14,6 +16,7 @@
 #include <QShowEvent>
 #include <QUrl>
 
+#include <algorithm>
 #include <climits>
 
 std::function<void(const QString &address)> TForm5::shellOpen = [](const QString &address) {
@@ -157,6 +160,20 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     for (QLabel *control : findChildren<QLabel *>())
         control->setMouseTracking(true);
     setLinkHints(true);
+
+    describeControl(this, QAccessible::Dialog, windowTitle());
+    // A listener opens a link as a click in its hot region would.
+    for (const HotLink &link : Links) {
+        QLabel *const label = this->*link.label;
+        describeControl(label, QAccessible::Link, label->text(), [this, &link] {
+            Edit1 = QString::number(std::max(link.x1.low, -1) + 1);
+            Edit2 = QString::number(link.y.low + 1);
+            Image2Click();
+        });
+    }
+    for (QLabel *decoration : {Image2, Label5, Label6, Label10, Label11})
+        describeAsDecoration(decoration);
+    belongToMainWindow(this);
 }
 
 void TForm5::setLinkHints(bool on)

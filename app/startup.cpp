@@ -8,6 +8,7 @@
 #include "sign_info/tform4.h"
 #include "toolkit/error_box.h"
 #include "toolkit/exception.h"
+#include "toolkit/window_owner.h"
 #include "wizard/tform3.h"
 
 namespace {
@@ -24,6 +25,7 @@ bool createForms(const QString &executablePath, const std::function<void()> &set
 {
     try {
         Form1 = new TForm1;
+        setMainWindow(Form1);
         Form2 = new TForm2(executablePath);
         if (settingsLoaded)
             settingsLoaded();

@@ -10,6 +10,7 @@
 #include "settings/tform6.h"
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
+#include "toolkit/accessible.h"
 #include "toolkit/picture.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
@@ -276,7 +277,35 @@ TForm1::TForm1(QWidget *parent)
         return SaveDialog1->run();
     };
 
+    describeForScreenReaders();
     Timer1->start();
+}
+
+void TForm1::describeForScreenReaders()
+{
+    using Handler = void (TForm1::*)();
+    describeControl(this, QAccessible::Window, QStringLiteral("Гороскоп Orlenta"));
+    ListBox1->setAccessibleName(QStringLiteral("Ваши знаки"));
+    Memo1->setAccessibleName(QStringLiteral("Текст"));
+    QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
+    const Handler clicks[] = {&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
+                              &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
+                              &TForm1::Label7Click};
+    for (int i = 0; i < SystemCount; ++i)
+        describeControl(menu[i], QAccessible::MenuItem, menu[i]->text(),
+                        [this, click = clicks[i]] { (this->*click)(); });
+    // The tool buttons lie over their pictures in the order of the tools.
+    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
+                               &TForm1::settingsAction, &TForm1::aboutAction};
+    const QList<ToolButton *> buttons =
+        findChildren<ToolButton *>(QString(), Qt::FindDirectChildrenOnly);
+    for (int i = Back; i < ToolCount; ++i)
+        describeControl(buttons[i], QAccessible::Button, QString::fromUtf8(ToolDesigns[i].hint),
+                        [this, action = actions[i]] { (this->*action)(); });
+    for (QLabel *decoration :
+         {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image11,
+          Image12, Image13, Image14, Image15, Image16, Label10, Label11})
+        describeAsDecoration(decoration);
 }
 
 TForm1::ToolPictures TForm1::tool(Tool which)
@@ -423,6 +452,8 @@ void TForm1::Button1Click()
     sizeMenuLabels();
     Button1->hide();
     Button2->hide();
+    // The background covers the question; hidden, it is not read out as showing either.
+    Label9->hide();
     Image2->show();
     ListBox1->show();
     for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
@@ -711,6 +742,7 @@ void TForm1::backAction()
 void TForm1::startOverAction()
 {
     Edit6 = QStringLiteral("35");
+    Label9->show();
     Image2->hide();
     ListBox1->hide();
     ListBox1->clear();

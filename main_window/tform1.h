@@ -142,6 +142,7 @@ private:
     void highlightMenuLabel(int index);
     void chooseSystem(int number);
     void loadBackground();
+    void describeForScreenReaders();
     void sizeMenuLabels();
 
     bool m_placed = false;

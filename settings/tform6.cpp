@@ -4,9 +4,11 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/text_list.h"
+#include "toolkit/window_owner.h"
 #include "ui_tform6.h"
 
 #include <QButtonGroup>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -41,6 +43,7 @@ TForm6::TForm6(QWidget *parent)
 
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
+    belongToMainWindow(this);
 }
 
 TForm6::~TForm6() = default;
@@ -51,6 +54,9 @@ void TForm6::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
         FormActivate();
+    // At the centre of the desktop, as designed, not where Qt centres a dialog of the main window.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
 #include "toolkit/text_list.h"
+#include "toolkit/window_owner.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -36,6 +37,7 @@ TForm4::TForm4(QWidget *parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm4::SpeedButton3Click);
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm4::SpeedButton4Click);
+    belongToMainWindow(this);
 }
 
 bool TForm4::event(QEvent *event)

@@ -1,5 +1,7 @@
 #include "toolkit/error_box.h"
 
+#include "toolkit/window_owner.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -14,5 +16,7 @@ void showErrorBox(const QString &message, QWidget *parent)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message),
                     QMessageBox::Ok, parent);
+    if (!parent)
+        belongToMainWindow(&box);
     box.exec();
 }

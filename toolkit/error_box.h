@@ -8,5 +8,6 @@ class QWidget;
 // sorts after the full stop (letters and digits do; ".", "!", "," and " " don't).
 QString errorBoxText(const QString &message);
 
-// The program's error box: title "Orlenta", stop icon, one OK button.
+// The program's error box: title "Orlenta", stop icon, one OK button; without a parent it
+// belongs to the main window.
 void showErrorBox(const QString &message, QWidget *parent = nullptr);

@@ -4,6 +4,7 @@
 #include "engine/day_numbers.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/accessible.h"
 #include "toolkit/color_key.h"
 #include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
@@ -220,6 +221,24 @@ TForm3::TForm3(QWidget *parent)
     // Pointer events of the pictures, and every change of what shows, which reshapes the window.
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
+    describeForScreenReaders();
+}
+
+void TForm3::describeForScreenReaders()
+{
+    describeControl(this, QAccessible::Window, QStringLiteral("Дата рождения"));
+    const std::pair<QComboBox *, QString> lists[] = {{ComboBox1, QStringLiteral("Год")},
+                                                     {ComboBox2, QStringLiteral("Месяц")},
+                                                     {ComboBox3, QStringLiteral("Число")}};
+    for (const auto &[list, name] : lists) {
+        describeControl(list, QAccessible::ComboBox, name);
+        list->lineEdit()->setAccessibleName(name);
+    }
+    for (QLabel *arrow : {Image5, Image6})
+        describeControl(arrow, QAccessible::Button, QStringLiteral("Назад"),
+                        [this] { Image6Click(); });
+    for (QLabel *decoration : {Image1, Image2, Image3, Image4})
+        describeAsDecoration(decoration);
 }
 
 void TForm3::SpeedButton1Click()

@@ -1,3 +1,4 @@
+#include "about/tform5.h"
 #include "app/application.h"
 #include "app/forms.h"
 #include "app/startup.h"
@@ -5,6 +6,9 @@
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
 #include "program_dir.h"
+#include "settings/tform6.h"
+#include "sign_info/tform4.h"
+#include "toolkit/error_box.h"
 #include "toolkit/exception.h"
 #include "wizard/tform3.h"
 
@@ -37,6 +41,7 @@ private slots:
     void createsTheWindowsHidden();
     void firstActivationHandsOverToTheWizard();
     void handlerExceptionsReachTheErrorBox();
+    void dialogsBelongToTheMainWindow();
 };
 
 void TestStartup::missingSettingsStopsTheStart()
@@ -91,6 +96,25 @@ void TestStartup::handlerExceptionsReachTheErrorBox()
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
     QTRY_COMPARE(catcher.texts, QStringList("Cannot open file /x/Files/zodiac_rak.KVETAR."));
     QCOMPARE(catcher.titles, QStringList("Orlenta"));
+}
+
+void TestStartup::dialogsBelongToTheMainWindow()
+{
+    ProgramDir dir;
+    QVERIFY(createForms(dir.executable()));
+    // Made at start-up and afresh for a showing alike.
+    const std::unique_ptr<QWidget> fresh[] = {
+        std::make_unique<TForm4>(), std::make_unique<TForm5>(), std::make_unique<TForm6>()};
+    for (QWidget *dialog :
+         {static_cast<QWidget *>(Form4), static_cast<QWidget *>(Form5),
+          static_cast<QWidget *>(Form6), fresh[0].get(), fresh[1].get(), fresh[2].get()}) {
+        QVERIFY(dialog->windowHandle());
+        QCOMPARE(dialog->windowHandle()->transientParent(), Form1->windowHandle());
+        QVERIFY(!dialog->parentWidget()); // a child would be placed over its parent
+    }
+    MessageBoxCatcher catcher;
+    showErrorBox(QStringLiteral("Cannot open file x"));
+    QCOMPARE(catcher.owners, QList<QWindow *>{Form1->windowHandle()});
 }
 
 int main(int argc, char *argv[])
