@@ -4,13 +4,18 @@
 #include "toolkit/exception.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Orlenta"));
+    // The lower-case name is the per-user settings folder's; the desktop entry gives the icon.
+    setApplicationName(QStringLiteral("orlenta"));
     setApplicationDisplayName(QStringLiteral("Orlenta"));
+    setApplicationVersion(QStringLiteral(ORLENTA_VERSION));
+    setDesktopFileName(QStringLiteral("org.example.Orlenta"));
+    setWindowIcon(applicationIcon());
     registerFontSubstitutions();
 
     // Orlenta speaks Russian whatever the desktop's language: so do Qt's own dialogs.
@@ -43,4 +48,12 @@ void registerFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("System"), sans);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif")});
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -23,7 +23,7 @@ QTemporaryDir &programDir()
     return dir;
 }
 
-// All six computations for every date from 1 January 1900 to 31 December 2015.
+// All six computations for every date from 1 January 1900 to the end of the tables.
 void wholeCalendar(benchmark::State &state)
 {
     TForm2 engine(programDir().filePath(QStringLiteral("orlenta")));
@@ -31,7 +31,7 @@ void wholeCalendar(benchmark::State &state)
         QString dayNumber, dayOfYear;
     };
     std::vector<Inputs> dates;
-    for (QDate date(1900, 1, 1); date.year() <= 2015; date = date.addDays(1)) {
+    for (QDate date(1900, 1, 1); date.year() <= DayNumbers::LastYear; date = date.addDays(1)) {
         dates.push_back(
             {QString::number(DayNumbers::dayNumber(date.year(), date.month(), date.day())),
              QString::number(DayNumbers::dayOfYearNumber(date.month(), date.day()))});

@@ -1,5 +1,9 @@
 #include "engine/day_numbers.h"
 
+#include "engine/clock.h"
+
+#include <QDate>
+
 #include <array>
 
 namespace DayNumbers {
@@ -23,6 +27,11 @@ constexpr std::array<int, LastYear - FirstYear + 2> YearStarts = [] {
 constexpr std::array<int, 12> MonthStarts = {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
 
 } // namespace
+
+int lastOfferedYear()
+{
+    return qBound(EarliestLastOfferedYear, Clock::today().year(), LastYear);
+}
 
 int yearStart(int year)
 {

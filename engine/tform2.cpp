@@ -2,11 +2,11 @@
 
 #include "data/sign_keys.h"
 #include "engine/licence_text.h"
+#include "engine/program_layout.h"
 #include "engine/sign_tables.h"
 #include "toolkit/text_list.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <array>
 
@@ -50,18 +50,15 @@ void computeSign(const SignTable &table, const QString &input, System system, QS
 
 TForm2::TForm2(const QString &executablePath)
 {
-    QDir::setCurrent(QFileInfo(executablePath).absolutePath());
-    Edit15 = QDir::currentPath();
+    const ProgramLayout layout = findProgramLayout(executablePath);
+    // A folder that is not there must not leave some other current folder as the program's.
+    Edit15 = QDir::setCurrent(layout.programDir) ? QDir::currentPath() : layout.programDir;
     Memo1 = licenceText();
 
-    Memo4 = TextList::load(settingsPath());
+    m_settingsPath = layout.settingsFile;
+    Memo4 = TextList::load(layout.settingsSource);
     Edit17 = Memo4.value(0);
     Edit18 = Memo4.value(1);
-}
-
-QString TForm2::settingsPath() const
-{
-    return Edit15 + QLatin1String("/setting/setting.kvt");
 }
 
 void TForm2::Button1Click()

@@ -10,9 +10,12 @@
 class TForm2
 {
 public:
-    // Makes the executable's directory the current one, stores it and loads the settings.
-    // Throws Exception when the settings file cannot be opened.
+    // Finds the program directory from the executable's path (see ProgramLayout), makes it the
+    // current one, stores it and loads the settings. Throws Exception when the settings file
+    // cannot be opened.
     explicit TForm2(const QString &executablePath);
+    // The calculator alone: no program directory and no settings.
+    TForm2() = default;
 
     QString Caption = QStringLiteral("Form2");
 
@@ -66,8 +69,12 @@ public:
     // The wizard's share of the reset.
     std::function<void()> resetWizard;
 
-    QString settingsPath() const;
+    // The settings file this user reads and writes.
+    QString settingsPath() const { return m_settingsPath; }
 
     // The save operation's target: ".txt" is appended unless the name already ends in it.
     static QString saveTarget(const QString &fileName);
+
+private:
+    QString m_settingsPath;
 };

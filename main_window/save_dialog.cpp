@@ -6,10 +6,19 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
 const char *const Filter = "Текстовой документ (*.txt)";
+
+// The user's documents folder where there is one, else the home folder: never the program folder,
+// which an installed copy cannot write.
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 } // namespace
 
@@ -20,7 +29,7 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     // Non-native, so it looks and behaves the same everywhere and can be driven by tests.
     setOption(QFileDialog::DontUseNativeDialog);
     setNameFilter(QString::fromUtf8(Filter));
-    setDirectory(QDir::currentPath());
+    setDirectory(startFolder());
     confirmReplace = [this](const QString &target) {
         const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(QDir::toNativeSeparators(target));
@@ -37,7 +46,10 @@ QString SaveDialog::run()
         name->clear();
     if (exec() != QDialog::Accepted)
         return {};
-    return selectedFiles().value(0);
+    const QString chosen = selectedFiles().value(0);
+    // A name typed with its folder does not move the dialog there by itself.
+    setDirectory(QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 void SaveDialog::accept()

@@ -110,7 +110,7 @@ QComboBox *dropDown(QWidget *parent, int left, const QStringList &entries, int s
 QStringList yearList()
 {
     QStringList years;
-    for (int year = DayNumbers::FirstYear; year <= DayNumbers::LastYear; ++year)
+    for (int year = DayNumbers::FirstYear; year <= DayNumbers::lastOfferedYear(); ++year)
         years << QString::number(year);
     return years;
 }
@@ -257,8 +257,8 @@ void TForm3::SpeedButton2Click()
     Form2->Edit1 = QStringLiteral("0");
     const QString text = ComboBox1->currentText();
     const int year = text.toInt();
-    if (year >= DayNumbers::FirstYear && year <= DayNumbers::LastYear &&
-        text == QString::number(year)) {
+    // The offered entries decide, not the clock now: the list was made from an earlier reading.
+    if (ComboBox1->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         Form2->Edit1 = QStringLiteral("1");
         Form2->Edit2 = QString::number(DayNumbers::yearStart(year));
         // The day numbers count 1900 as a leap year; the calendar, and so the day list, does not.

@@ -1,7 +1,10 @@
 // The shipped texts: one for every file name the program can ask for, in the form the viewer
 // expects, of a reasonable length, and each written for its own sign.
 #include "data/sign_keys.h"
+#include "engine/day_numbers.h"
+#include "engine/sign_tables.h"
 
+#include <QDate>
 #include <QDir>
 #include <QHash>
 #include <QStringDecoder>
@@ -14,6 +17,8 @@ struct Text {
     QString title;
     int minWords;
     int maxWords;
+    System system;
+    int sign; // -1 for the system's general text
 };
 
 QList<Text> expectedTexts()
@@ -23,13 +28,10 @@ QList<Text> expectedTexts()
         const SystemInfo &info = systemInfo(static_cast<System>(number));
         const QString key = QString::fromLatin1(info.key);
         if (info.system != System::Zodiac)
-            texts.append({key, QString::fromUtf8(info.title), 350, 700});
-        // The zodiac and the two year-animal systems have the longer sign texts.
-        const bool longer = number <= 3;
+            texts.append({key, QString::fromUtf8(info.title), 500, 900, info.system, -1});
         for (std::size_t i = 0; i < info.signs.count; ++i) {
             texts.append({key + u'_' + QString::fromLatin1(info.signs[i].key),
-                          QString::fromUtf8(info.signs[i].name), longer ? 250 : 200,
-                          longer ? 500 : 450});
+                          QString::fromUtf8(info.signs[i].name), 450, 800, info.system, int(i)});
         }
     }
     return texts;
@@ -44,6 +46,126 @@ int countWords(const QString &text)
             ++words;
     }
     return words;
+}
+
+bool byYear(System system)
+{
+    return system == System::Chinese || system == System::Japanese || system == System::Aryan;
+}
+
+// The sign the engine's tables give the date; for the day-and-month systems the year is ignored.
+int signOn(System system, const QDate &date)
+{
+    using namespace SignTables;
+    const SignTable *tables[] = {&zodiac(), &yearAnimal(),   &yearAnimal(), &druid(),
+                                 &flower(), &mythological(), &aryan()};
+    const SignTable &table = *tables[int(system) - 1];
+    const int value = byYear(system) ? DayNumbers::dayNumber(date.year(), date.month(), date.day())
+                                     : DayNumbers::dayOfYearNumber(date.month(), date.day());
+    const SignMatches matches = matchSigns(table, QString::number(value));
+    return matches.size() == 1 ? matches.first() : -1;
+}
+
+// A sign's name in any case: the stem of its name (the part before a bracket), with the fleeting
+// vowel of «Овен», «Лев», «Орёл» and the like, followed by a noun ending.
+QRegularExpression signName(const Sign &sign)
+{
+    QString name = QString::fromUtf8(sign.name).section(u'(', 0, 0).toLower();
+    name.replace(u'ё', u'е');
+    QStringList stems;
+    for (QString word : name.split(u'/')) {
+        const QStringList parts = word.simplified().split(u' ');
+        word =
+            *std::max_element(parts.begin(), parts.end(), [](const QString &a, const QString &b) {
+                return a.size() < b.size();
+            });
+        if (QStringLiteral("аяоеыиуюьй").contains(word.back()))
+            word.chop(1);
+        stems << word;
+        const int n = word.size();
+        if (n >= 3 && word[n - 2] == u'е')
+            stems << word.left(n - 2) + QStringLiteral("ь?") + word.back();
+    }
+    return QRegularExpression(QStringLiteral("(?<![а-я])(%1)(а|я|о|е|ы|и|у|ю|ь|ой|ей|ом|ем|ам|ям|"
+                                             "ами|ями|ах|ях|ью|ов|ев|ою|ею)?(?![а-я])")
+                                  .arg(stems.join(u'|')));
+}
+
+const QString Months = QStringLiteral("января|февраля|марта|апреля|мая|июня|июля|августа|"
+                                      "сентября|октября|ноября|декабря");
+
+int monthOf(const QString &genitive)
+{
+    return Months.split(u'|').indexOf(genitive) + 1;
+}
+
+// Checks every date, period and year a text states against the engine's tables; the first
+// disagreement, or an empty string.
+QString datesDisagree(const Text &text, const QString &body)
+{
+    const bool years = byYear(text.system);
+    const bool general = text.sign < 0;
+    const auto bad = [](const QString &what) { return what; };
+    const auto boundary = [&](const QDate &date) {
+        const int sign = signOn(text.system, date);
+        return date == QDate(1900, 1, 1) || date == QDate(DayNumbers::LastYear, 12, 31) ||
+               sign != signOn(text.system, date.addDays(-1)) ||
+               sign != signOn(text.system, date.addDays(1));
+    };
+
+    // Periods "с 21 марта [1931] по 20 марта [1932] [года]".
+    static const QRegularExpression period(
+        QStringLiteral("(?<![а-яё])со? (\\d{1,2}) (%1)(?: (\\d{4}))?(?: года)? по (\\d{1,2}) "
+                       "(%1)(?: (\\d{4}))?")
+            .arg(Months));
+    for (auto m = period.globalMatch(body); m.hasNext();) {
+        const auto match = m.next();
+        const int y2 = match.captured(6).isEmpty() ? 2000 : match.captured(6).toInt();
+        const int m1 = monthOf(match.captured(2)), m2 = monthOf(match.captured(5));
+        const int d1 = match.captured(1).toInt(), d2 = match.captured(4).toInt();
+        const int y1 = !match.captured(3).isEmpty()          ? match.captured(3).toInt()
+                       : (m1 < m2 || (m1 == m2 && d1 <= d2)) ? y2
+                                                             : y2 - 1;
+        const QDate from(y1, m1, d1), to(y2, m2, d2);
+        if (!from.isValid() || !to.isValid())
+            return bad(match.captured());
+        if (years && (match.captured(6).isEmpty() || y1 < 1900 || y2 > DayNumbers::LastYear + 1))
+            continue;
+        const int sign = general ? signOn(text.system, from) : text.sign;
+        if (signOn(text.system, from) != sign || signOn(text.system, to) != sign)
+            return bad(match.captured());
+    }
+
+    // Single dates, with or without a year.
+    static const QRegularExpression date(
+        QStringLiteral("(?<!\\d)(\\d{1,2}) (%1)(?: (\\d{4}))?").arg(Months));
+    for (auto m = date.globalMatch(body); m.hasNext();) {
+        const auto match = m.next();
+        const int year = match.captured(3).isEmpty() ? 2000 : match.captured(3).toInt();
+        const QDate day(year, monthOf(match.captured(2)), match.captured(1).toInt());
+        if (!day.isValid())
+            return bad(match.captured());
+        if (year < 1900 || year > DayNumbers::LastYear + 1 ||
+            (years && match.captured(3).isEmpty()))
+            continue;
+        if (general ? years && !boundary(day) : signOn(text.system, day) != text.sign)
+            return bad(match.captured());
+    }
+
+    // Bare years: only the sign's own, and only in the texts of the year systems.
+    static const QRegularExpression year(
+        QStringLiteral("(?<![\\d.,])(19\\d\\d|20\\d\\d)(?![\\d])"));
+    static const QRegularExpression inDate(QStringLiteral("\\d (%1) $").arg(Months));
+    for (auto m = year.globalMatch(body); m.hasNext();) {
+        const auto match = m.next();
+        if (inDate.match(body.left(match.capturedStart())).hasMatch())
+            continue;
+        const int y = match.captured(1).toInt();
+        if (general || !years || signOn(text.system, QDate(y, 7, 1)) != text.sign)
+            return bad(match.captured() + QLatin1String(": ") +
+                       body.mid(qMax(0, match.capturedStart() - 40), 60));
+    }
+    return {};
 }
 
 } // namespace
@@ -123,6 +245,26 @@ void TestTexts::text()
     QFETCH(int, minWords);
     QFETCH(int, maxWords);
     QVERIFY2(words >= minWords && words <= maxWords, qPrintable(QString::number(words) + " words"));
+
+    const auto all = expectedTexts();
+    const Text &self = *std::find_if(all.begin(), all.end(), [](const Text &t) {
+        return t.name == QLatin1String(QTest::currentDataTag());
+    });
+    const QString body = lines.mid(2).join(u' ');
+    const QString disagreement = datesDisagree(self, body);
+    QVERIFY2(disagreement.isEmpty(), qPrintable(disagreement));
+    if (self.sign < 0)
+        return;
+    // What the program says of itself belongs in the general texts.
+    QVERIFY(!body.contains(QStringLiteral("Орлент")) && !body.contains(QStringLiteral("Orlenta")));
+    // Compatibility: at least two other signs of the same system are named.
+    QString folded = body.toLower();
+    folded.replace(u'ё', u'е');
+    const SignList &signs = systemInfo(self.system).signs;
+    int named = 0;
+    for (std::size_t i = 0; i < signs.count; ++i)
+        named += int(i) != self.sign && signName(signs[i]).match(folded).hasMatch();
+    QVERIFY2(named >= 2, qPrintable(QString::number(named) + " other signs named"));
 }
 
 void TestTexts::noParagraphInTwoFiles()

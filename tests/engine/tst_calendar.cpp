@@ -142,6 +142,9 @@ void TestCalendar::everyAcceptedDate()
         engine.Edit5 =
             QString::number(DayNumbers::dayNumber(date.year(), date.month(), date.day()));
         engine.Edit6 = QString::number(DayNumbers::dayOfYearNumber(date.month(), date.day()));
+        // The tables compare the numbers as text: a sixth digit would sort before the rest.
+        if (engine.Edit5.size() != 5)
+            QFAIL(qPrintable(date.toString(Qt::ISODate)));
         engine.computeAllSigns();
 
         const int animal = chinese.animal(date);
@@ -174,7 +177,7 @@ void TestCalendar::everyAcceptedDate()
             engine.Edit13 != key(System::Aryan, aryan))
             QFAIL(qPrintable(QStringLiteral("wrong key on %1").arg(date.toString(Qt::ISODate))));
     }
-    QCOMPARE(dates, 42368);
+    QCOMPARE(dates, 73049);
 }
 
 QTEST_GUILESS_MAIN(TestCalendar)

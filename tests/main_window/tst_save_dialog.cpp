@@ -11,21 +11,39 @@ class TestSaveDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void startsInTheCurrentDirectory();
+    void startsInTheDocumentsFolder_data();
+    void startsInTheDocumentsFolder();
     void asksAboutTheFileReallyWritten_data();
     void asksAboutTheFileReallyWritten();
     void runAnswersTheChosenName();
 };
 
-void TestSaveDialog::startsInTheCurrentDirectory()
+void TestSaveDialog::startsInTheDocumentsFolder_data()
 {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("documents folder") << "Documents"
+                                      << "Documents";
+    QTest::newRow("none: home") << QString() << QString();
+}
+
+// Not the program folder, which an installed copy cannot write.
+void TestSaveDialog::startsInTheDocumentsFolder()
+{
+    QFETCH(QString, documents);
+    QFETCH(QString, expected);
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+    if (!documents.isEmpty())
+        QDir(home.path()).mkpath(documents);
+    QDir::setCurrent(QDir::tempPath());
     SaveDialog dialog;
-    QDir::setCurrent(previous);
+    qputenv("HOME", previousHome);
+    qunsetenv("XDG_CONFIG_HOME");
     QCOMPARE(QFileInfo(dialog.directory().absolutePath()).canonicalFilePath(),
-             QFileInfo(dir.path()).canonicalFilePath());
+             QFileInfo(home.filePath(expected)).canonicalFilePath());
     QCOMPARE(dialog.nameFilters(), QStringList(QStringLiteral("Текстовой документ (*.txt)")));
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
@@ -103,6 +121,15 @@ void TestSaveDialog::runAnswersTheChosenName()
     });
     QCOMPARE(dialog.run(), QString());
     QCOMPARE(shownNames, QStringList({QString(), QString()}));
+
+    // A name typed with another folder: the next run opens in that folder.
+    QTemporaryDir other;
+    QTimer::singleShot(0, &dialog, [&] {
+        name->setText(other.filePath(QStringLiteral("итоги")));
+        dialog.accept();
+    });
+    QCOMPARE(dialog.run(), other.filePath(QStringLiteral("итоги")));
+    QCOMPARE(dialog.directory().absolutePath(), other.path());
 }
 
 QTEST_MAIN(TestSaveDialog)

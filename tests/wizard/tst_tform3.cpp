@@ -1,5 +1,6 @@
 #include "app/forms.h"
 #include "app/startup.h"
+#include "engine/clock.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "program_dir.h"
@@ -134,12 +135,14 @@ class TestTForm3 : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { passOn = qInstallMessageHandler(dropMaskWarnings); }
+    void initTestCase();
     void init();
     void cleanup();
     void firstRunAcceptsTheDesignTexts();
     void yearStep_data();
     void yearStep();
+    void yearListEndsWithTheCurrentYear_data();
+    void yearListEndsWithTheCurrentYear();
     void monthStep_data();
     void monthStep();
     void dayListFollowsMonthAndYear_data();
@@ -163,6 +166,13 @@ private slots:
 private:
     ProgramDir *m_dir = nullptr;
 };
+
+void TestTForm3::initTestCase()
+{
+    passOn = qInstallMessageHandler(dropMaskWarnings);
+    // The year list ends with the current year: the suite's own today, whatever the machine says.
+    Clock::setToday(QDate(2026, 12, 7));
+}
 
 void TestTForm3::init()
 {
@@ -218,7 +228,8 @@ void TestTForm3::yearStep_data()
         {"1912", "4383", "1"},  {"1913", "4748", "0"},  {"1948", "17531", "1"},
         {"1949", "17896", "0"}, {"1952", "18991", "1"}, {"1953", "19356", "0"},
         {"1985", "31044", "0"}, {"2000", "36522", "1"}, {"2015", "42001", "0"},
-        {"1899", "", ""},       {"2016", "", ""},       {"85", "", ""},
+        {"2016", "42366", "1"}, {"2024", "45288", "1"}, {"2026", "46019", "0"},
+        {"1899", "", ""},       {"2027", "", ""},       {"85", "", ""},
         {" 1985", "", ""},      {"1985 ", "", ""},      {"01985", "", ""},
         {"+1985", "", ""},      {"", "", ""},
     };
@@ -248,6 +259,34 @@ void TestTForm3::yearStep()
     QCOMPARE(Form3->Edit3, text);
     QCOMPARE(step(), "");
     QVERIFY(Form3->Timer2->isActive());
+}
+
+void TestTForm3::yearListEndsWithTheCurrentYear_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("2015") << QDate(2015, 1, 1) << "2015";
+    QTest::newRow("2026") << QDate(2026, 12, 31) << "2026";
+    QTest::newRow("2099") << QDate(2099, 6, 1) << "2099";
+    QTest::newRow("clock ahead of the tables") << QDate(2140, 1, 1) << "2099";
+    QTest::newRow("clock behind") << QDate(2003, 5, 5) << "2015";
+}
+
+void TestTForm3::yearListEndsWithTheCurrentYear()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, last);
+    Clock::setToday(today);
+    cleanup();
+    init();
+    Clock::setToday(QDate(2026, 12, 7));
+    const QStringList years = entries(Form3->ComboBox1);
+    QCOMPARE(years.first(), "1900");
+    QCOMPARE(years.last(), last);
+    QCOMPARE(years.size(), last.toInt() - 1899);
+    toYearStep();
+    QVERIFY(!acceptYear(QString::number(last.toInt() + 1)));
+    QVERIFY(acceptYear(last));
 }
 
 void TestTForm3::monthStep_data()
@@ -316,11 +355,13 @@ void TestTForm3::dayListFollowsMonthAndYear_data()
         const char *year, *month;
         int count;
     } cases[] = {
-        {"1900", "февраль", 28},  {"1901", "февраль", 28}, {"1904", "февраль", 29},
-        {"1912", "февраль", 29},  {"1948", "февраль", 29}, {"1952", "февраль", 29},
-        {"2000", "февраль", 29},  {"2015", "февраль", 28}, {"1985", "январь", 31},
-        {"1985", "апрель", 30},   {"1985", "июнь", 30},    {"1985", "август", 31},
-        {"1985", "сентябрь", 30}, {"1985", "ноябрь", 30},  {"1985", "декабрь", 31},
+        {"1900", "февраль", 28}, {"1901", "февраль", 28},  {"1904", "февраль", 29},
+        {"1912", "февраль", 29}, {"1948", "февраль", 29},  {"1952", "февраль", 29},
+        {"2000", "февраль", 29}, {"2015", "февраль", 28},  {"2016", "февраль", 29},
+        {"2021", "февраль", 28}, {"2024", "февраль", 29},  {"2026", "февраль", 28},
+        {"1985", "январь", 31},  {"1985", "апрель", 30},   {"1985", "июнь", 30},
+        {"1985", "август", 31},  {"1985", "сентябрь", 30}, {"1985", "ноябрь", 30},
+        {"1985", "декабрь", 31},
     };
     for (const auto &row : cases)
         // clang-format off
@@ -354,6 +395,8 @@ void TestTForm3::dayStep_data()
     } cases[] = {
         {"2000", "февраль", "29", true},  {"1912", "февраль", "29", true},
         {"1900", "февраль", "29", false}, {"2001", "февраль", "29", false},
+        {"2016", "февраль", "29", true},  {"2020", "февраль", "29", true},
+        {"2024", "февраль", "29", true},  {"2023", "февраль", "29", false},
         {"2000", "февраль", "30", false}, {"2000", "февраль", "31", false},
         {"1985", "апрель", "31", false},  {"1985", "апрель", "30", true},
         {"1985", "январь", "31", true},   {"1985", "январь", "01", false},
@@ -405,6 +448,8 @@ void TestTForm3::engineFields_data()
         {"1985", "март", "1", "31044", "60", "1", "41105", "1061"},
         {"1953", "январь", "1", "19356", "0", "1", "29357", "1001"},
         {"2015", "декабрь", "31", "42001", "335", "31", "52367", "1366"},
+        {"2024", "февраль", "29", "45288", "31", "29", "55348", "1060"},
+        {"2026", "декабрь", "7", "46019", "335", "7", "56361", "1342"},
     };
     for (const auto &row : cases)
         // clang-format off
@@ -620,7 +665,7 @@ void TestTForm3::keyboardWalk()
     type(Form3->ComboBox1, "1988");
     QTest::keyClick(Form3->ComboBox1, Qt::Key_Return);
     QCOMPARE(Form2->Edit2, "32139");
-    QCOMPARE(Form3->ComboBox1->count(), 116); // nothing typed joins the entries
+    QCOMPARE(Form3->ComboBox1->count(), 127); // nothing typed joins the entries
     finish(Form3->Timer2, &TForm3::Timer2Timer);
 
     // A capital is refused without a word; the same name in lower case goes through.

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The command line with no display at all: the result lines of a date around a lunar new year and
+# the Ancient Aryan 21 March, exactly as the result list shows them; help and version; and the
+# refusals, each one Russian line on standard error with status 2 and nothing on standard output.
+set -uo pipefail
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# expect STATUS "ARGUMENTS" LINE...: each LINE must be a whole line of standard output.
+expect() {
+    local status=$1 arguments=$2 line out err
+    shift 2
+    out=$("$ORLENTA" $arguments 2>"$TMPDIR/stderr")
+    local got=$?
+    err=$(cat "$TMPDIR/stderr")
+    [ "$got" = "$status" ] || fail "$arguments: status $got, not $status ($err)"
+    for line in "$@"; do
+        grep -qxF -- "$line" <<<"$out" || fail "$arguments: no line \"$line\" in: $out"
+    done
+    if [ "$status" = 2 ]; then
+        [ -z "$out" ] || fail "$arguments: refused, yet printed $out"
+        [ "$(wc -l <<<"$err")" = 1 ] && grep -qP '\p{Cyrillic}' <<<"$err" ||
+            fail "$arguments: not one Russian line: $err"
+    fi
+}
+
+# The day the wizard journey of the display tests takes, all seven lines in the list's order.
+out=$("$ORLENTA" --date 1985-05-15)
+[ "$out" = "$(printf '%s\n' 'По знаку зодиака.....(Телец)' 'По китайскому гороскопу.....(Бык)' \
+    'По японскому гороскопу.....(Вол)' 'По гороскопу друидов.....(Каштан)' \
+    'По цветочному гороскопу.....(Портулак)' 'По мифологическому гороскопу.....(Цербер)' \
+    'По гороскопу Древних Ариев.....(Верблюд)')" ] || fail "1985-05-15 gave: $out"
+
+# The Chinese new year of 1985 fell on 20 February.
+expect 0 "--date 1985-02-19" 'По китайскому гороскопу.....(Крыса)' 'По японскому гороскопу.....(Крыса)'
+expect 0 "--date 1985-02-20" 'По китайскому гороскопу.....(Бык)' 'По японскому гороскопу.....(Вол)'
+expect 0 "--date 1985-03-20" 'По гороскопу Древних Ариев.....(Барсук)'
+expect 0 "--date 1985-03-21" 'По гороскопу Древних Ариев.....(Верблюд)' 'По знаку зодиака.....(Овен)'
+expect 0 "--date 1900-01-01" 'По гороскопу Древних Ариев.....(Белый Медведь)'
+# The years end where the wizard's list ends: this year.
+this_year=$(date +%Y)
+expect 0 "--date $this_year-01-01" 'По знаку зодиака.....(Козерог)'
+expect 2 "--date $((this_year + 1))-01-01"
+expect 0 "--help" '  --date <ГГГГ-ММ-ДД>  Вывести знаки для даты рождения в семи гороскопах и'
+expect 0 "--version" "Orlenta $VERSION"
+
+for refused in "--date 1899-12-31" "--date 2100-01-01" "--date 1985-02-29" "--date 1900-02-29" \
+    "--date 1985-3-21" "--date 21.03.1985" "--date" "--frob" "-x" "extra"; do
+    expect 2 "$refused"
+done
+
+[ "$failures" = 0 ] || exit 1
+echo "command_line: passed"
