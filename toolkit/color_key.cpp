@@ -2,7 +2,16 @@
 
 #include "toolkit/picture.h"
 
+#include <QGuiApplication>
+#include <QWidget>
+
 #include <algorithm>
+#include <cmath>
+#include <vector>
+
+// Xlib's macros clash with Qt's names: it comes last.
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 namespace {
 
@@ -68,4 +77,39 @@ QBitmap colorKeyMask(const QImage &windowImage, QColor key)
     }
     const QImage keyMask = rgb.createMaskFromColor(key.rgb(), Qt::MaskInColor);
     return QBitmap::fromImage(keyMask);
+}
+
+void setColorKeyShape(QWidget *window, const QImage &grab, QColor key)
+{
+    window->setMask(colorKeyMask(grab, key));
+    const qreal ratio = grab.devicePixelRatio();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (ratio == std::floor(ratio) || !x11 || !window->windowHandle())
+        return;
+    // The screen places the window's pictures and controls at fractional pixels a little
+    // differently than the grab does; a pixel beside the key colour may show either, so it is cut.
+    const QImage device = grab.convertToFormat(QImage::Format_RGB32);
+    const int width = device.width(), height = device.height();
+    const auto keyed = [&device, key, width, height](int x, int y) {
+        return x < 0 || y < 0 || x >= width || y >= height ||
+               (device.pixel(x, y) & RGB_MASK) == (key.rgb() & RGB_MASK);
+    };
+    std::vector<XRectangle> rectangles;
+    for (int y = 0; y < height; ++y) {
+        int start = -1;
+        for (int x = 0; x <= width; ++x) {
+            const bool shown = x < width && !keyed(x, y) && !keyed(x - 1, y) && !keyed(x + 1, y) &&
+                               !keyed(x, y - 1) && !keyed(x, y + 1);
+            if (shown && start < 0)
+                start = x;
+            if (!shown && start >= 0) {
+                rectangles.push_back(
+                    {short(start), short(y), static_cast<unsigned short>(x - start), 1});
+                start = -1;
+            }
+        }
+    }
+    XShapeCombineRectangles(x11->display(), window->winId(), ShapeBounding, 0, 0, rectangles.data(),
+                            int(rectangles.size()), ShapeSet, YXBanded);
+    XFlush(x11->display());
 }

@@ -17,3 +17,11 @@ QPixmap transparentPicture(const QImage &image, qreal ratio);
 // pixel ratio; the mask is in the window's own (logical) pixels, as QWidget::setMask takes it,
 // and a pixel is see-through where its middle shows the key.
 QBitmap colorKeyMask(const QImage &windowImage, QColor key);
+
+class QWidget;
+
+// Gives a window drawn on the key colour its see-through shape, from a grab of the window. At a
+// fractional device pixel ratio Qt rounds the mask's rectangles onto the screen's pixels, which
+// can leave a line of key colour along an edge; on X11 the shape is then cut from the grab's own
+// pixels.
+void setColorKeyShape(QWidget *window, const QImage &grab, QColor key);

@@ -588,6 +588,5 @@ void TForm3::updateMask()
     m_maskTimer->stop();
     if (!isVisible())
         return;
-    const QBitmap mask = colorKeyMask(grab().toImage(), KeyGreen);
-    setMask(mask);
+    setColorKeyShape(this, grab().toImage(), KeyGreen);
 }
