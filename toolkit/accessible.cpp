@@ -71,8 +71,9 @@ public:
     void doAction(const QString &action) override
     {
         auto *list = qobject_cast<QComboBox *>(widget());
+        // Queued: a press may open a modal window, and the screen reader waits for its answer.
         if (m_press && action == pressAction())
-            m_press();
+            QMetaObject::invokeMethod(widget(), m_press, Qt::QueuedConnection);
         else if (list && action == showMenuAction())
             list->showPopup();
         else

@@ -132,7 +132,7 @@ void TestAccessibility::pressActsAsAClick()
     QAccessible::queryAccessibleInterface(Form5->Label3)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(Form1->memoLines(), QStringList{QStringLiteral("Лицензия Orlenta")});
+    QTRY_COMPARE(Form1->memoLines(), QStringList{QStringLiteral("Лицензия Orlenta")});
 }
 
 void TestAccessibility::hiddenQuestionIsNotShowing()
