@@ -19,15 +19,13 @@
 
 namespace {
 
+// The five tool buttons, in the order of the tools.
 QWidget *toolButton(int index)
 {
-    // The five tool buttons are the main window's only direct children that are plain widgets
-    // lying over pictures; they come in the order of the tools.
     QList<QWidget *> buttons;
-    for (QWidget *child : Form1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : Form1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (child->inherits("ToolButton"))
             buttons << child;
-    }
     return buttons.value(index);
 }
 
@@ -44,10 +42,7 @@ struct Control {
 const Control Controls[] = {
     {"main window",      [] () -> QWidget * { return Form1; },            QAccessible::Window,   "Гороскоп Orlenta", false},
     {"menu item 1",      [] () -> QWidget * { return Form1->Label1; },    QAccessible::MenuItem, "Астрологический гороскоп (знак зодиака)", true},
-    {"menu item 7",      [] () -> QWidget * { return Form1->Label7; },    QAccessible::MenuItem, "Древних Ариев (год рождения - год зверя)", true},
     {"tool back",        [] { return toolButton(0); },                    QAccessible::Button,   "Назад", true},
-    {"tool start over",  [] { return toolButton(1); },                    QAccessible::Button,   "Посчитать с нуля", true},
-    {"tool save",        [] { return toolButton(2); },                    QAccessible::Button,   "Сохранить текст", true},
     {"tool settings",    [] { return toolButton(3); },                    QAccessible::Button,   "Настройки", true},
     {"tool about",       [] { return toolButton(4); },                    QAccessible::Button,   "О программе", true},
     {"result list",      [] () -> QWidget * { return Form1->ListBox1; },  QAccessible::List,     "Ваши знаки", false},
@@ -62,7 +57,6 @@ const Control Controls[] = {
     {"chooser sign",     [] () -> QWidget * { return Form4->SpeedButton3; }, QAccessible::Button, "О Вашем знаке", true},
     {"about",            [] () -> QWidget * { return Form5; },            QAccessible::Dialog,   "О программе", false},
     {"about licence",    [] () -> QWidget * { return Form5->Label3; },    QAccessible::Link,     "Лицензия", true},
-    {"about close",      [] () -> QWidget * { return Form5->Label2; },    QAccessible::Link,     "Закрыть окно", true},
     {"settings",         [] () -> QWidget * { return Form6; },            QAccessible::Dialog,   "Настройки", false},
     {"settings save",    [] () -> QWidget * { return Form6->Button1; },   QAccessible::Button,   "Сохранить", true},
 };
