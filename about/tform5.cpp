@@ -1,23 +1,25 @@
 #include "about/tform5.h"
 
 #include "app/forms.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/accessible.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/window_owner.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QUrl>
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 std::function<void(const QString &address)> TForm5::shellOpen = [](const QString &address) {
     QDesktopServices::openUrl(QUrl(address));
@@ -41,7 +43,8 @@ QFont linkFont(int pixels, bool underline)
 QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, const QFont &font,
                   const QColor &color = QColor())
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new FocusLabel(text, parent);
+    label->setFocusPolicy(Qt::NoFocus);
     label->setFont(font);
     if (color.isValid()) {
         QPalette palette = label->palette();
@@ -90,9 +93,9 @@ struct HotLink {
     FontTemplates fonts;
     Action action;
 
-    bool contains(int x, int y) const
+    bool contains(int px, int py) const
     {
-        return (x1.contains(x) || x2.contains(x)) && this->y.contains(y);
+        return (x1.contains(px) || x2.contains(px)) && y.contains(py);
     }
 };
 
@@ -153,8 +156,8 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
                        8, 56, credit, Grey);
     Label10 = makeLabel(this, QString(), 416, 144, credit, Grey);
     Label11 = makeLabel(this, QString(), 416, 160, linkFont(11, true), Navy);
-    for (QLabel *font : {Label5, Label6, Label10, Label11})
-        font->hide();
+    for (QLabel *fontTemplate : {Label5, Label6, Label10, Label11})
+        fontTemplate->hide();
     // A move over a control that does not track the pointer is dropped, not passed on to the
     // window; the labels and the picture pass every move on.
     for (QLabel *control : findChildren<QLabel *>())
@@ -162,18 +165,46 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     setLinkHints(true);
 
     describeControl(this, QAccessible::Dialog, windowTitle());
-    // A listener opens a link as a click in its hot region would.
-    for (const HotLink &link : Links) {
-        QLabel *const label = this->*link.label;
-        describeControl(label, QAccessible::Link, label->text(), [this, &link] {
-            Edit1 = QString::number(std::max(link.x1.low, -1) + 1);
-            Edit2 = QString::number(link.y.low + 1);
+    // A listener opens a link as a click where it stands, as the keyboard does.
+    for (const HotLink &hot : Links) {
+        QLabel *const label = this->*hot.label;
+        describeControl(label, QAccessible::Link, label->text(), [this, label] {
+            const QPoint centre = label->geometry().center();
+            Edit1 = QString::number(centre.x());
+            Edit2 = QString::number(centre.y());
             Image2Click();
         });
     }
     for (QLabel *decoration : {Image2, Label5, Label6, Label10, Label11})
         describeAsDecoration(decoration);
     belongToMainWindow(this);
+
+    // Tab takes the links from top to bottom; the keyboard starts on the one that closes.
+    QLabel *const chain[] = {Label9, Label4, Label3, Label2, Label1};
+    for (QLabel *label : chain)
+        label->setFocusPolicy(Qt::TabFocus);
+    for (int i = 1; i < int(std::size(chain)); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    Label2->setFocus();
+}
+
+// Return, Enter and Space on a link click it where it stands.
+void TForm5::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focused = focusWidget();
+    const auto link = std::find_if(std::begin(Links), std::end(Links), [&](const HotLink &each) {
+        return this->*each.label == focused;
+    });
+    if (link == std::end(Links) || !isActivationKey(event)) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat())
+        return;
+    const QPoint centre = focused->geometry().center();
+    Edit1 = QString::number(centre.x());
+    Edit2 = QString::number(centre.y());
+    Image2Click();
 }
 
 void TForm5::setLinkHints(bool on)
@@ -194,10 +225,8 @@ void TForm5::FormActivate()
 {
     // Until the main window has its background there is nothing to copy, and nothing is drawn.
     Image2->setPixmap(Form1->Image2->pixmap());
-    if (Form2->Edit17 == QLatin1String("1"))
-        setLinkHints(true);
-    else if (Form2->Edit17 == QLatin1String("0"))
-        setLinkHints(false);
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        setLinkHints(*shown);
 }
 
 void TForm5::mouseMoveEvent(QMouseEvent *event)
@@ -299,9 +328,7 @@ void TForm5::Image2Click()
 
 void TForm5::showInViewer(const QStringList &lines)
 {
-    Form1->ListBox1->hide();
-    Form1->setMemoLines(lines);
-    Form1->Memo1->show();
+    Form1->showTextLines(lines);
 }
 
 void TForm5::Image2ContextPopup()

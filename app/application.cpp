@@ -52,8 +52,11 @@ void registerFontSubstitutions()
 
 QIcon applicationIcon()
 {
+    // Window lists and task bars draw at most this large, and every size given here is decoded
+    // and sent to the window system at start-up; launchers take the large ones from the installed
+    // icon theme.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+    for (int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size), QSize(size, size));
     return icon;
 }

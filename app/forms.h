@@ -1,7 +1,8 @@
 #pragma once
 
-// The six windows, each global referring to the instance created last. Windows reach each other
-// through these, as the design has them touch each other's controls.
+// The six windows, each global referring to the instance created last; the chooser, about and
+// settings windows live only while the main window has one open, and their globals are null
+// otherwise. Windows reach each other through these, calling the other window's operations.
 class TForm1;
 class TForm2;
 class TForm3;

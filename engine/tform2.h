@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/setting_codes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,7 @@ public:
 
     QString Caption = QStringLiteral("Form2");
 
-    QString Edit1 = QStringLiteral("777");             // step flag and general register
+    QString Edit1 = Codes::FirstActivation;            // step flag and general register
     QString Edit2 = QStringLiteral("Edit2");           // year start
     QString Edit3 = QStringLiteral("Edit3");           // month start
     QString Edit4 = QStringLiteral("Edit4");           // day of the month

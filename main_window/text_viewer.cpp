@@ -10,6 +10,7 @@ QPlainTextEdit *TextViewer::editor()
         m_editor = new QPlainTextEdit(this);
         m_editor->setGeometry(rect());
         m_editor->setReadOnly(true);
+        m_editor->setTabChangesFocus(true); // Tab leaves a text nobody types into
         m_editor->setFrameShape(QFrame::Box);
         m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -3,6 +3,7 @@
 #include "about/tform5.h"
 #include "app/forms.h"
 #include "data/sign_keys.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/save_dialog.h"
 #include "main_window/text_viewer.h"
@@ -11,12 +12,14 @@
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
 #include "toolkit/accessible.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -26,7 +29,8 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
-#include <algorithm>
+#include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -76,45 +80,89 @@ private:
     int m_height;
 };
 
-// One tool button: its pictures' resource names, its place and its hint.
+// One tool button: its three pictures, its hover flag, its resource names, its hint and the
+// shortcut that does its action from anywhere in the window.
 struct ToolDesign {
+    QLabel *TForm1::*idle;
+    QLabel *TForm1::*highlighted;
+    QLabel *TForm1::*pressed;
+    QString TForm1::*hoverFlag;
     const char *picture;
-    int left;
     const char *hint;
+    QKeyCombination keys;
 };
 
+// clang-format off
 const ToolDesign ToolDesigns[] = {
-    {"tool_back", 8, "Назад"},
-    {"tool_start_over", 104, "Посчитать с нуля"},
-    {"tool_save", 200, "Сохранить текст"},
-    {"tool_settings", 296, "Настройки"},
-    {"tool_about", 392, "О программе"},
+    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1, "tool_back",       "Назад",            Qt::ALT | Qt::Key_Left},
+    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2, "tool_start_over", "Посчитать с нуля", Qt::CTRL | Qt::Key_N},
+    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3, "tool_save",       "Сохранить текст",  Qt::CTRL | Qt::Key_S},
+    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4, "tool_settings",   "Настройки",        Qt::CTRL | Qt::Key_Comma},
+    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5, "tool_about",      "О программе",      QKeyCombination(Qt::Key_F1)},
 };
+// clang-format on
 
-// The intro animation: on reaching a counter value, hide ("-") and show ("+") the pictures
-// numbered, in order. The last step also ends the animation with the question.
+using Handler = void (TForm1::*)();
+
+// The design's handlers of each tool button: pointer over the idle picture, press and click on
+// the highlighted one, click on the pressed one.
+// clang-format off
+const Handler ToolHandlers[][4] = {
+    {&TForm1::Image1MouseMove,  &TForm1::Image3MouseDown,  &TForm1::Image3Click,  &TForm1::Image4Click},
+    {&TForm1::Image7MouseMove,  &TForm1::Image6MouseDown,  &TForm1::Image6Click,  &TForm1::Image5Click},
+    {&TForm1::Image10MouseMove, &TForm1::Image9MouseDown,  &TForm1::Image9Click,  &TForm1::Image8Click},
+    {&TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click, &TForm1::Image11Click},
+    {&TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click, &TForm1::Image14Click},
+};
+// clang-format on
+
+// The menu labels from top to bottom, and the design's handlers of each.
+QLabel *TForm1::*const MenuLabels[] = {&TForm1::Label1, &TForm1::Label2, &TForm1::Label3,
+                                       &TForm1::Label4, &TForm1::Label5, &TForm1::Label6,
+                                       &TForm1::Label7};
+const Handler MenuMouseMoves[] = {&TForm1::Label1MouseMove, &TForm1::Label2MouseMove,
+                                  &TForm1::Label3MouseMove, &TForm1::Label4MouseMove,
+                                  &TForm1::Label5MouseMove, &TForm1::Label6MouseMove,
+                                  &TForm1::Label7MouseMove};
+const Handler MenuClicks[] = {&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
+                              &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
+                              &TForm1::Label7Click};
+
+// The intro animation: on reaching its counter value, a step hides and shows pictures in order.
+// The last step also ends the animation with the question.
+enum Look : bool { Hide = false, Show = true };
+struct PictureChange {
+    Look look;
+    QLabel *TForm1::*picture;
+};
 struct IntroStep {
     int counter;
-    const char *changes;
+    std::initializer_list<PictureChange> changes;
 };
 
+// clang-format off
 const IntroStep IntroSteps[] = {
-    {29, "-1 +3"},
-    {28, "-3 +1 -7 +6"},
-    {27, "-6 +7 -10 +9"},
-    {26, "-9 +10 -13 +12"},
-    {25, "-12 +13 -16 +15 -1 -3 +4"},
-    {24, "-15 +16 -7 +6"},
-    {23, "-6 +7 -10 +9"},
-    {22, "-9 +10 -13 +12"},
-    {21, "-12 +13 -16 +15 -7 -6 +5"},
-    {20, "-15 +16 -10 +9"},
-    {19, "-9 +10 -13 +12"},
-    {18, "-12 +13 -16 +15 -10 -9 +8"},
-    {17, "-15 +16 -13 +12"},
-    {16, "-12 +13 -16 +15 -13 -12 +11"},
-    {13, "-16 -15 +14"},
+    {29, {{Hide, &TForm1::Image1}, {Show, &TForm1::Image3}}},
+    {28, {{Hide, &TForm1::Image3}, {Show, &TForm1::Image1}, {Hide, &TForm1::Image7}, {Show, &TForm1::Image6}}},
+    {27, {{Hide, &TForm1::Image6}, {Show, &TForm1::Image7}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {26, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {25, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image1}, {Hide, &TForm1::Image3}, {Show, &TForm1::Image4}}},
+    {24, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image7}, {Show, &TForm1::Image6}}},
+    {23, {{Hide, &TForm1::Image6}, {Show, &TForm1::Image7}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {22, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {21, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image7}, {Hide, &TForm1::Image6}, {Show, &TForm1::Image5}}},
+    {20, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image10}, {Show, &TForm1::Image9}}},
+    {19, {{Hide, &TForm1::Image9}, {Show, &TForm1::Image10}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {18, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image10}, {Hide, &TForm1::Image9}, {Show, &TForm1::Image8}}},
+    {17, {{Hide, &TForm1::Image15}, {Show, &TForm1::Image16}, {Hide, &TForm1::Image13}, {Show, &TForm1::Image12}}},
+    {16, {{Hide, &TForm1::Image12}, {Show, &TForm1::Image13}, {Hide, &TForm1::Image16}, {Show, &TForm1::Image15},
+          {Hide, &TForm1::Image13}, {Hide, &TForm1::Image12}, {Show, &TForm1::Image11}}},
+    {13, {{Hide, &TForm1::Image16}, {Hide, &TForm1::Image15}, {Show, &TForm1::Image14}}},
 };
+// clang-format on
 const int IntroLastStep = 13;
 
 } // namespace
@@ -132,6 +180,26 @@ TForm1::TForm1(QWidget *parent)
     setAutoFillBackground(true);
 
     // Creation order is painting order: later controls lie over earlier ones.
+    buildLoadingScreen();
+    buildMenu();
+    buildToolButtons();
+    buildQuestion();
+    buildTextArea();
+    buildTimersAndShortcuts();
+    setTabChain();
+
+    chooseSaveFile = [this] {
+        if (!SaveDialog1)
+            SaveDialog1 = new SaveDialog(this);
+        return SaveDialog1->run();
+    };
+
+    describeForScreenReaders();
+    Timer1->start();
+}
+
+void TForm1::buildLoadingScreen()
+{
     Label9 = new QLabel(QStringLiteral("Загрузка"), this);
     Label9->setFont(pixelFont(QStringLiteral("Times New Roman"), 24));
     setTextColor(Label9, Qt::red);
@@ -145,7 +213,11 @@ TForm1::TForm1(QWidget *parent)
     Image2->setScaledContents(true);
     Image2->setMouseTracking(true);
     Image2->hide();
+    Image2->installEventFilter(this);
+}
 
+void TForm1::buildMenu()
+{
     // Font templates of the menu, never shown.
     Label10 = new QLabel(this);
     Label10->setFont(pixelFont(QStringLiteral("System"), 13, true, true));
@@ -157,16 +229,20 @@ TForm1::TForm1(QWidget *parent)
     Label11->move(88, 504);
     Label11->hide();
 
-    QLabel **menu[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     for (int i = 0; i < SystemCount; ++i) {
-        auto *label = new QLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
+        auto *label = new FocusLabel(QString::fromUtf8(systemInfo(System(i + 1)).title), this);
         copyFont(Label11, label);
         label->move(40, 152 + 40 * i);
         label->setMouseTracking(true);
         label->hide();
-        *menu[i] = label;
+        label->setFocusPolicy(Qt::NoFocus);
+        label->installEventFilter(this);
+        this->*MenuLabels[i] = label;
     }
+}
 
+void TForm1::buildToolButtons()
+{
     struct Picture {
         QLabel **label;
         int left;
@@ -182,47 +258,34 @@ TForm1::TForm1(QWidget *parent)
         label->hide();
         *picture.label = label;
     }
-    for (int i = Back; i < ToolCount; ++i) {
-        const ToolPictures pictures = tool(Tool(i));
-        const char *const name = ToolDesigns[i].picture;
-        setToolPicture(pictures.idle, name);
-        setToolPicture(pictures.highlighted, QByteArray(name).append("_highlighted"));
-        setToolPicture(pictures.pressed, QByteArray(name).append("_pressed"));
-        pictures.idle->show();
-    }
-    setPressedPicturesEnabled(false);
-    setToolButtonHints(true);
 
     // The pointer goes to one widget per tool button, which passes it on to the handlers of the
     // picture it falls on.
-    using Handler = void (TForm1::*)();
-    const Handler handlers[][4] = {
-        {&TForm1::Image1MouseMove, &TForm1::Image3MouseDown, &TForm1::Image3Click,
-         &TForm1::Image4Click},
-        {&TForm1::Image7MouseMove, &TForm1::Image6MouseDown, &TForm1::Image6Click,
-         &TForm1::Image5Click},
-        {&TForm1::Image10MouseMove, &TForm1::Image9MouseDown, &TForm1::Image9Click,
-         &TForm1::Image8Click},
-        {&TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click,
-         &TForm1::Image11Click},
-        {&TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click,
-         &TForm1::Image14Click},
-    };
+    const auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
     for (int i = Back; i < ToolCount; ++i) {
-        const ToolPictures pictures = tool(Tool(i));
-        const auto call = [this](Handler handler) {
-            return [this, handler] { (this->*handler)(); };
-        };
-        ToolButton::Handlers calls{call(handlers[i][0]), call(handlers[i][1]), call(handlers[i][2]),
-                                   call(handlers[i][3]), [this] {
+        const ToolPictures looks = tool(Tool(i));
+        const char *const name = ToolDesigns[i].picture;
+        setToolPicture(looks.idle, name);
+        setToolPicture(looks.highlighted, QByteArray(name).append("_highlighted"));
+        setToolPicture(looks.pressed, QByteArray(name).append("_pressed"));
+        looks.idle->show();
+
+        const Handler *const handlers = ToolHandlers[i];
+        ToolButton::Handlers calls{call(handlers[0]), call(handlers[1]), call(handlers[2]),
+                                   call(handlers[3]), [this] {
                                        if (!Image2->isHidden())
                                            Image2MouseMove();
                                    }};
-        auto *button = new ToolButton(pictures.pressed, pictures.highlighted, pictures.idle,
-                                      std::move(calls), this);
-        button->setAccessibleName(QString::fromUtf8(ToolDesigns[i].hint));
+        m_toolButtons[i] =
+            new ToolButton(looks.pressed, looks.highlighted, looks.idle, std::move(calls), this);
+        m_toolButtons[i]->setAccessibleName(QString::fromUtf8(ToolDesigns[i].hint));
     }
+    setPressedPicturesEnabled(false);
+    setToolButtonHints(true);
+}
 
+void TForm1::buildQuestion()
+{
     Button2 = new QPushButton(QStringLiteral("Нет"), this);
     Button2->setGeometry(408, 336, 81, 25);
     Button2->hide();
@@ -234,7 +297,10 @@ TForm1::TForm1(QWidget *parent)
     Button2->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+}
 
+void TForm1::buildTextArea()
+{
     Memo1 = new TextViewer(this);
     Memo1->setGeometry(416, 80, 401, 497);
     Memo1->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
@@ -247,12 +313,12 @@ TForm1::TForm1(QWidget *parent)
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setItemDelegate(new FixedRowHeight(19, ListBox1));
     ListBox1->hide();
+    ListBox1->installEventFilter(this);
+    ListBox1->viewport()->installEventFilter(this);
+}
 
-    for (QObject *watched :
-         std::initializer_list<QObject *>{Image2, Label1, Label2, Label3, Label4, Label5, Label6,
-                                          Label7, ListBox1, ListBox1->viewport()})
-        watched->installEventFilter(this);
-
+void TForm1::buildTimersAndShortcuts()
+{
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -261,46 +327,42 @@ TForm1::TForm1(QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 
     // The keyboard reaches the tool actions wherever the window is, like the pointer would.
-    const std::pair<QKeySequence, void (TForm1::*)()> shortcuts[] = {
-        {QKeySequence(Qt::ALT | Qt::Key_Left), &TForm1::backAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::startOverAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::saveAction},
-        {QKeySequence(Qt::CTRL | Qt::Key_Comma), &TForm1::settingsAction},
-        {QKeySequence(Qt::Key_F1), &TForm1::aboutAction},
-    };
-    for (const auto &[keys, action] : shortcuts)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
+                               &TForm1::settingsAction, &TForm1::aboutAction};
+    for (int i = Back; i < ToolCount; ++i)
+        connect(new QShortcut(QKeySequence(ToolDesigns[i].keys), this), &QShortcut::activated, this,
+                actions[i]);
+}
 
-    chooseSaveFile = [this] {
-        if (!SaveDialog1)
-            SaveDialog1 = new SaveDialog(this);
-        return SaveDialog1->run();
-    };
-
-    describeForScreenReaders();
-    Timer1->start();
+// Tab goes through the answers, the tool buttons, the menu and the list or the viewer, in the
+// order the eye reads them.
+void TForm1::setTabChain()
+{
+    QList<QWidget *> chain = {Button1, Button2};
+    for (ToolButton *button : m_toolButtons)
+        chain << button;
+    for (QLabel *TForm1::*label : MenuLabels)
+        chain << this->*label;
+    chain << ListBox1 << Memo1;
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TForm1::describeForScreenReaders()
 {
-    using Handler = void (TForm1::*)();
     describeControl(this, QAccessible::Window, QStringLiteral("Гороскоп Orlenta"));
     ListBox1->setAccessibleName(QStringLiteral("Ваши знаки"));
     Memo1->setAccessibleName(QStringLiteral("Текст"));
-    QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    const Handler clicks[] = {&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
-                              &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
-                              &TForm1::Label7Click};
-    for (int i = 0; i < SystemCount; ++i)
-        describeControl(menu[i], QAccessible::MenuItem, menu[i]->text(),
-                        [this, click = clicks[i]] { (this->*click)(); });
-    // The tool buttons lie over their pictures in the order of the tools.
+    for (int i = 0; i < SystemCount; ++i) {
+        QLabel *const label = this->*MenuLabels[i];
+        describeControl(label, QAccessible::MenuItem, label->text(),
+                        [this, click = MenuClicks[i]] { (this->*click)(); });
+    }
     const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
                                &TForm1::settingsAction, &TForm1::aboutAction};
-    const QList<ToolButton *> buttons =
-        findChildren<ToolButton *>(QString(), Qt::FindDirectChildrenOnly);
     for (int i = Back; i < ToolCount; ++i)
-        describeControl(buttons[i], QAccessible::Button, QString::fromUtf8(ToolDesigns[i].hint),
+        describeControl(m_toolButtons[i], QAccessible::Button,
+                        QString::fromUtf8(ToolDesigns[i].hint),
                         [this, action = actions[i]] { (this->*action)(); });
     for (QLabel *decoration :
          {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image11,
@@ -310,20 +372,9 @@ void TForm1::describeForScreenReaders()
 
 TForm1::ToolPictures TForm1::tool(Tool which)
 {
-    switch (which) {
-    case Back:
-        return {Image1, Image3, Image4, &Edit1};
-    case StartOver:
-        return {Image7, Image6, Image5, &Edit2};
-    case Save:
-        return {Image10, Image9, Image8, &Edit3};
-    case Settings:
-        return {Image13, Image12, Image11, &Edit4};
-    case About:
-    case ToolCount:
-        break;
-    }
-    return {Image16, Image15, Image14, &Edit5};
+    const ToolDesign &design = ToolDesigns[which];
+    return {this->*design.idle, this->*design.highlighted, this->*design.pressed,
+            &(this->*design.hoverFlag)};
 }
 
 bool TForm1::event(QEvent *event)
@@ -357,16 +408,20 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
-    const QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    const auto found = std::find(std::begin(menu), std::end(menu), watched);
-    if (found == std::end(menu))
+    const int index = menuIndex(watched);
+    if (index < 0)
         return false;
-    const int index = int(found - std::begin(menu));
-    auto *label = const_cast<QLabel *>(*found);
+    QLabel *const label = this->*MenuLabels[index];
+    if (type == QEvent::KeyPress)
+        return menuKeyPress(index, static_cast<QKeyEvent *>(event));
+    if (type == QEvent::Leave) {
+        unlightMenuLabelLeft(index);
+        return false;
+    }
     auto *mouse = static_cast<QMouseEvent *>(event);
     switch (type) {
     case QEvent::MouseMove:
-        highlightMenuLabel(index);
+        (this->*MenuMouseMoves[index])();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -377,13 +432,23 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton && m_menuPressed == label) {
             m_menuPressed = nullptr;
             if (label->rect().contains(mouse->position().toPoint()))
-                chooseSystem(index + 1);
+                (this->*MenuClicks[index])();
         }
         break;
     default:
         break;
     }
     return false;
+}
+
+// The menu label's row, 0 at the top, or -1 for anything else.
+int TForm1::menuIndex(const QObject *object) const
+{
+    for (int i = 0; i < SystemCount; ++i) {
+        if (this->*MenuLabels[i] == object)
+            return i;
+    }
+    return -1;
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -418,9 +483,10 @@ void TForm1::loadBackground()
 
 void TForm1::FormActivate()
 {
-    if (Form2 && Form2->Edit1 == QLatin1String("777")) {
+    if (Form2 && Form2->Edit1 == Codes::FirstActivation) {
         Form3->show();
-        Form2->Edit1 = QStringLiteral("999");
+        Form3->activateWindow();
+        Form2->Edit1 = Codes::WizardShown;
     }
 }
 
@@ -437,7 +503,8 @@ void TForm1::sizeMenuLabels()
     if (m_menuSized)
         return;
     m_menuSized = true;
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+    for (QLabel *TForm1::*menuLabel : MenuLabels) {
+        QLabel *const label = this->*menuLabel;
         const QFont normal = label->font();
         label->setFont(Label10->font());
         const QSize highlighted = label->sizeHint();
@@ -456,15 +523,16 @@ void TForm1::Button1Click()
     Label9->hide();
     Image2->show();
     ListBox1->show();
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-        label->show();
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->show();
+    setMenuTabbed(true);
     putToolsAtRest();
     setPressedPicturesEnabled(true);
+    // The answer's button goes; the keyboard goes on to the list of results.
+    ListBox1->setFocus();
 
-    if (Form2->Edit17 == QLatin1String("1"))
-        setToolButtonHints(true);
-    else if (Form2->Edit17 == QLatin1String("0"))
-        setToolButtonHints(false);
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        setToolButtonHints(*shown);
 }
 
 void TForm1::Button2Click()
@@ -472,16 +540,57 @@ void TForm1::Button2Click()
     QCoreApplication::quit();
 }
 
+// A tip names the button's shortcut too, so the keyboard's way is found where the pointer's is.
 void TForm1::setToolButtonHints(bool on)
 {
-    for (int i = Back; i < ToolCount; ++i)
-        tool(Tool(i)).highlighted->setToolTip(on ? QString::fromUtf8(ToolDesigns[i].hint)
-                                                 : QString());
+    for (int i = Back; i < ToolCount; ++i) {
+        const QString keys = QKeySequence(ToolDesigns[i].keys).toString(QKeySequence::PortableText);
+        tool(Tool(i)).highlighted->setToolTip(
+            on ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(ToolDesigns[i].hint), keys)
+               : QString());
+    }
 }
 
 void TForm1::setMemoLines(const QStringList &lines)
 {
     Memo1->setPlainText(lines.join(u'\n'));
+}
+
+void TForm1::showTextLines(const QStringList &lines)
+{
+    // The keyboard follows the text when it was on the list the text replaces.
+    const bool listHadFocus = ListBox1->hasFocus() || m_listHadFocus;
+    m_listHadFocus = false;
+    ListBox1->hide();
+    setMemoLines(lines);
+    Memo1->show();
+    if (listHadFocus)
+        Memo1->setFocus();
+}
+
+void TForm1::showTextFile(const QString &path)
+{
+    m_listHadFocus = ListBox1->hasFocus();
+    ListBox1->hide();
+    showTextLines(TextList::load(path));
+}
+
+void TForm1::showResultRows(const QStringList &rows)
+{
+    ListBox1->clear();
+    ListBox1->addItems(rows);
+}
+
+void TForm1::setIntroSpeed(int interval)
+{
+    Timer2->setInterval(interval);
+}
+
+void TForm1::startIntro()
+{
+    // Enabling a running timer leaves its count alone.
+    if (!Timer2->isActive())
+        Timer2->start();
 }
 
 QStringList TForm1::memoLines() const
@@ -494,11 +603,56 @@ QStringList TForm1::memoLines() const
 
 // System menu
 
+// One label at most is lit: the one the pointer or the keyboard came to last.
 void TForm1::highlightMenuLabel(int index)
 {
-    QLabel *const menu[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    copyFont(Label10, menu[index]);
-    Edit7 = QStringLiteral("0");
+    if (m_litMenuLabel >= 0 && m_litMenuLabel != index)
+        copyFont(Label11, this->*MenuLabels[m_litMenuLabel]);
+    copyFont(Label10, this->*MenuLabels[index]);
+    m_litMenuLabel = index;
+    Edit7 = Codes::FlagOff;
+}
+
+// The light goes out when the pointer has left the label, also when it went where no move over
+// the background was seen: onto the list, out of the window, or away while the chooser was open.
+void TForm1::unlightMenuLabelLeft(int index)
+{
+    QLabel *const label = this->*MenuLabels[index];
+    if (m_litMenuLabel != index || label->rect().contains(label->mapFromGlobal(QCursor::pos())))
+        return;
+    copyFont(Label11, label);
+    m_litMenuLabel = -1;
+    Edit7 = Codes::FlagOn;
+}
+
+// Arrows move between the systems; Return, Enter and Space open the chooser as a click does,
+// lighting the label first as the pointer would.
+bool TForm1::menuKeyPress(int index, QKeyEvent *event)
+{
+    if (isActivationKey(event)) {
+        if (!event->isAutoRepeat()) {
+            (this->*MenuMouseMoves[index])();
+            (this->*MenuClicks[index])();
+        }
+        return true;
+    }
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        return false;
+    }
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    (this->*MenuLabels[(index + step + SystemCount) % SystemCount])->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void TForm1::chooseSystem(int number)
@@ -509,6 +663,25 @@ void TForm1::chooseSystem(int number)
     Form4->exec();
     delete Form4;
     Form4 = nullptr;
+    backFromModal();
+    unlightMenuLabelLeft(number - 1);
+}
+
+// The menu takes the keyboard only while it shows: measured, hidden labels that could take it
+// added half a mebibyte to the memory of the loading screen and the wizard.
+void TForm1::setMenuTabbed(bool tabbed)
+{
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->setFocusPolicy(tabbed ? Qt::TabFocus : Qt::NoFocus);
+    if (tabbed)
+        setTabChain(); // a control that took no focus was left out of the chain
+}
+
+// A window that closes hands the keyboard back to this one, where the user left it.
+void TForm1::backFromModal()
+{
+    if (isVisible())
+        activateWindow();
 }
 
 void TForm1::Label1Click()
@@ -578,9 +751,7 @@ void TForm1::ListBox1DblClick()
     // Rows stand in the order of the systems' numbers.
     if (row < 0 || row >= SystemCount)
         return;
-    ListBox1->hide();
-    setMemoLines(TextList::load(userSignTextPath(*Form2, System(row + 1))));
-    Memo1->show();
+    showTextFile(userSignTextPath(*Form2, System(row + 1)));
 }
 
 // Tool buttons
@@ -590,7 +761,7 @@ void TForm1::hoverTool(Tool which)
     const ToolPictures pictures = tool(which);
     pictures.idle->hide();
     pictures.highlighted->show();
-    *pictures.hoverFlag = QStringLiteral("0");
+    *pictures.hoverFlag = Codes::FlagOff;
 }
 
 void TForm1::pressTool(Tool which)
@@ -718,25 +889,29 @@ void TForm1::Image2MouseMove()
 {
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
-        if (*pictures.hoverFlag == QLatin1String("0")) {
+        if (*pictures.hoverFlag == Codes::FlagOff) {
             pictures.highlighted->hide();
             pictures.pressed->hide();
             pictures.idle->show();
         }
     }
-    if (Edit7 == QLatin1String("0")) {
-        for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-            copyFont(Label11, label);
+    if (Edit7 == Codes::FlagOff) {
+        for (QLabel *TForm1::*label : MenuLabels)
+            copyFont(Label11, this->*label);
+        m_litMenuLabel = -1;
     }
     for (int i = Back; i < ToolCount; ++i)
-        *tool(Tool(i)).hoverFlag = QStringLiteral("1");
-    Edit7 = QStringLiteral("1");
+        *tool(Tool(i)).hoverFlag = Codes::FlagOn;
+    Edit7 = Codes::FlagOn;
 }
 
 void TForm1::backAction()
 {
+    const bool viewerHadFocus = Memo1->isAncestorOf(focusWidget());
     ListBox1->show();
     Memo1->hide();
+    if (viewerHadFocus)
+        ListBox1->setFocus();
 }
 
 void TForm1::startOverAction()
@@ -748,12 +923,14 @@ void TForm1::startOverAction()
     ListBox1->clear();
     Memo1->clear();
     Memo1->hide();
-    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
-        label->hide();
+    for (QLabel *TForm1::*label : MenuLabels)
+        (this->*label)->hide();
+    setMenuTabbed(false);
     putToolsAtRest();
     setPressedPicturesEnabled(false);
     Form2->Button8Click();
     Form3->show();
+    Form3->activateWindow();
     hide();
 }
 
@@ -781,6 +958,7 @@ void TForm1::settingsAction()
     Form6->exec();
     delete Form6;
     Form6 = nullptr;
+    backFromModal();
 }
 
 void TForm1::aboutAction()
@@ -791,6 +969,7 @@ void TForm1::aboutAction()
     Form5->exec();
     delete Form5;
     Form5 = nullptr;
+    backFromModal();
 }
 
 // Intro animation
@@ -804,13 +983,8 @@ void TForm1::Timer2Timer()
             continue;
         if (counter == IntroLastStep)
             Timer2->stop();
-        QLabel *const images[] = {nullptr, Image1,  Image2,  Image3,  Image4,  Image5,
-                                  Image6,  Image7,  Image8,  Image9,  Image10, Image11,
-                                  Image12, Image13, Image14, Image15, Image16};
-        for (const QString &change : QString::fromLatin1(step.changes).split(u' ')) {
-            QLabel *const picture = images[change.mid(1).toInt()];
-            picture->setVisible(change.front() == u'+');
-        }
+        for (const PictureChange &change : step.changes)
+            (this->*change.picture)->setVisible(change.look == Show);
         if (counter == IntroLastStep) {
             Label9->setText(QString::fromUtf8(Question));
             Label9->adjustSize();

@@ -8,11 +8,13 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
 class SaveDialog;
+class ToolButton;
 
 // The main window: loading screen, intro animation, the question, then the system menu, the
 // result list and the text viewer under five picture tool buttons.
@@ -53,6 +55,15 @@ public:
     // The text viewer's lines, replaced as a whole.
     void setMemoLines(const QStringList &lines);
     QStringList memoLines() const;
+
+    // What the other windows do to this one: switch from the list to the viewer showing these
+    // lines or a text file's, replace the result rows, set the intro animation's tick, and start
+    // the animation. A file that cannot be read throws with the list already hidden.
+    void showTextLines(const QStringList &lines);
+    void showTextFile(const QString &path);
+    void showResultRows(const QStringList &rows);
+    void setIntroSpeed(int interval);
+    void startIntro();
 
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
@@ -118,6 +129,19 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildLoadingScreen();
+    void buildMenu();
+    void buildToolButtons();
+    void buildQuestion();
+    void buildTextArea();
+    void buildTimersAndShortcuts();
+    void setTabChain();
+    int menuIndex(const QObject *object) const;
+    bool menuKeyPress(int index, QKeyEvent *event);
+    void unlightMenuLabelLeft(int index);
+    void backFromModal();
+    void setMenuTabbed(bool tabbed);
+
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
     struct ToolPictures {
         QLabel *idle;
@@ -145,6 +169,9 @@ private:
     void describeForScreenReaders();
     void sizeMenuLabels();
 
+    ToolButton *m_toolButtons[ToolCount] = {};
+    int m_litMenuLabel = -1;     // the menu label in the highlight font, if any
+    bool m_listHadFocus = false; // while a text replaces the list
     bool m_placed = false;
     bool m_menuSized = false;
     QLabel *m_menuPressed = nullptr; // the menu label a left press began on

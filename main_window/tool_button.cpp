@@ -1,9 +1,12 @@
 #include "main_window/tool_button.h"
 
 #include "toolkit/color_key.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
 
+#include <QCursor>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,7 +29,55 @@ ToolButton::ToolButton(QLabel *pressed, QLabel *highlighted, QLabel *idle, Handl
     setGeometry(idle->geometry());
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Tab reaches the button; a click leaves the keyboard where it was.
+    setFocusPolicy(Qt::TabFocus);
     raise();
+}
+
+void ToolButton::activate()
+{
+    QLabel *picture = pictureUnderPointer();
+    if (picture == m_idle && m_handlers.idleMouseMove) {
+        m_handlers.idleMouseMove();
+        picture = pictureUnderPointer();
+    }
+    if (picture == m_highlighted) {
+        if (m_handlers.highlightedMouseDown)
+            m_handlers.highlightedMouseDown();
+        if (m_handlers.highlightedClick)
+            m_handlers.highlightedClick();
+    } else if (picture == m_pressed && m_handlers.pressedClick) {
+        m_handlers.pressedClick();
+    }
+    if (!m_highlighted->isHidden() && !rect().contains(mapFromGlobal(QCursor::pos()))) {
+        m_highlighted->hide();
+        m_idle->show();
+    }
+}
+
+void ToolButton::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event)) {
+        if (!event->isAutoRepeat())
+            activate();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The focus mark follows the tile's rounded edge, dotted black over white so it reads on the
+// light tile and on the dark pressed one alike.
+void ToolButton::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF ring = QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRoundedRect(ring, 6, 6);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRoundedRect(ring, 6, 6);
 }
 
 QLabel *ToolButton::pictureUnderPointer() const

@@ -51,8 +51,15 @@ public:
     // The picture that takes the pointer now: the topmost one shown and enabled, or none.
     QLabel *pictureUnderPointer() const;
 
+    // What a click does, started from the keyboard: the idle picture lights up first as under the
+    // pointer, then the lit one is pressed and clicked. Afterwards the button rests again unless
+    // the pointer is over it.
+    void activate();
+
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -1,6 +1,7 @@
 #include "settings/tform6.h"
 
 #include "app/forms.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/text_list.h"
@@ -8,15 +9,9 @@
 #include "ui_tform6.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
-
-namespace {
-
-// The speed setting each radio item stands for, by item index.
-const char *const SpeedValues[] = {"1", "2", "3"};
-
-} // namespace
 
 TForm6::TForm6(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -60,22 +55,31 @@ void TForm6::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// Return saves through the default button; Escape is the cancel button's click.
+void TForm6::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Button2Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TForm6::FormActivate()
 {
-    CheckBox1->setChecked(Form2->Edit17 == QLatin1String("1"));
-    for (int item = 0; item < 3; ++item) {
-        if (Form2->Edit18 == QLatin1String(SpeedValues[item]))
-            RadioGroup1Items->button(item)->setChecked(true);
-    }
+    CheckBox1->setChecked(hintsShown(Form2->Edit17).value_or(false));
+    // The radio items stand for the speeds in the table's order.
+    if (const AnimationSpeed *speed = animationSpeed(Form2->Edit18))
+        RadioGroup1Items->button(int(speed - AnimationSpeeds))->setChecked(true);
 }
 
 void TForm6::Button1Click()
 {
     const int item = RadioGroup1Items->checkedId();
     if (item >= 0)
-        Form2->Edit18 = QLatin1String(SpeedValues[item]);
-    Form2->Edit17 = CheckBox1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    Form1->setToolButtonHints(Form2->Edit17 == QLatin1String("1"));
+        Form2->Edit18 = AnimationSpeeds[item].setting;
+    Form2->Edit17 = hintSetting(CheckBox1->isChecked());
+    Form1->setToolButtonHints(CheckBox1->isChecked());
 
     Form2->Memo4.clear();
     Form2->Memo4 << Form2->Edit17 << Form2->Edit18;

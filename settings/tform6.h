@@ -36,6 +36,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TForm6> m_ui;

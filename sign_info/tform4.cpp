@@ -4,11 +4,10 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
-#include "toolkit/text_list.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/window_owner.h"
 
-#include <QListWidget>
-#include <QPlainTextEdit>
+#include <QEvent>
 #include <QScreen>
 #include <QToolButton>
 
@@ -25,9 +24,8 @@ TForm4::TForm4(QWidget *parent)
     setAutoFillBackground(true);
 
     const auto makeButton = [this](const QString &caption, int top) {
-        auto *button = new QToolButton(this);
+        auto *button = new SpeedButton(this);
         button->setText(caption);
-        button->setAutoRaise(true);
         button->setGeometry(8, top, 249, 25);
         return button;
     };
@@ -59,15 +57,15 @@ void TForm4::showEvent(QShowEvent *event)
 void TForm4::FormActivate()
 {
     setWindowTitle(Form2->Edit1);
-    if (Form2->Edit16 == QLatin1String("1"))
+    // The zodiac has no general characteristic to offer.
+    const SystemInfo *info = systemByNumber(Form2->Edit16);
+    if (info && info->system == System::Zodiac)
         SpeedButton1->hide();
 }
 
 void TForm4::showText(const QString &path)
 {
-    Form1->ListBox1->hide();
-    Form1->setMemoLines(TextList::load(path));
-    Form1->Memo1->show();
+    Form1->showTextFile(path);
     close();
 }
 

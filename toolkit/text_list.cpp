@@ -8,6 +8,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace TextList {
 
 static const char *const Codepage = "windows-1251";
@@ -15,8 +17,12 @@ static const char *const Codepage = "windows-1251";
 QStringList fromBytes(const QByteArray &bytes)
 {
     const qsizetype nul = bytes.indexOf('\0');
-    QStringDecoder decode(Codepage);
-    const QString text = decode(nul < 0 ? bytes : bytes.left(nul));
+    const QByteArray body = nul < 0 ? bytes : bytes.left(nul);
+    // Plain ASCII reads the same in the code page. The settings file is, and reading it at start-up
+    // then need not load the converter's tables.
+    const bool ascii =
+        std::all_of(body.cbegin(), body.cend(), [](char c) { return uchar(c) < 0x80; });
+    const QString text = ascii ? QString::fromLatin1(body) : QStringDecoder(Codepage).decode(body);
 
     QStringList lines;
     qsizetype start = 0;

@@ -2,10 +2,12 @@
 
 #include "app/forms.h"
 #include "engine/day_numbers.h"
+#include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/accessible.h"
 #include "toolkit/color_key.h"
+#include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
 
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,14 +51,6 @@ const Month Months[] = {
     {"октябрь", " октября ", 31}, {"ноябрь", " ноября ", 30},  {"декабрь", " декабря ", 31},
 };
 
-struct Speed {
-    const char *setting;
-    int wizardInterval;
-    int mainInterval; // the main window's intro animation
-};
-
-const Speed Speeds[] = {{"1", 1000, 200}, {"2", 250, 150}, {"3", 50, 50}};
-
 QFont pixelFont(const QString &family, int pixels, bool boldItalic = false)
 {
     QFont font(family);
@@ -84,9 +79,8 @@ QLabel *picture(QWidget *parent, int left, int top, int width, int height)
 
 QToolButton *nextButton(QWidget *parent, int top)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new SpeedButton(parent);
     button->setText(Next);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setGeometry(80, top, 65, 25);
     button->hide();
@@ -155,7 +149,12 @@ TForm3::TForm3(QWidget *parent)
     Image3 = picture(this, 0, 64, 465, 323);
     Image4 = picture(this, 3, 15, 238, 143);
     Image4->show();
-    Image5 = picture(this, 16, 72, 18, 30);
+    // The back arrow takes the keyboard as a button would; its lit twin shows only under the
+    // pointer.
+    Image5 = new FocusLabel(this);
+    Image5->setGeometry(16, 72, 18, 30);
+    Image5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image5->hide();
     Image6 = picture(this, 16, 72, 18, 30);
     for (QLabel *hoverable : {Image4, Image5})
         hoverable->setMouseTracking(true);
@@ -184,6 +183,7 @@ TForm3::TForm3(QWidget *parent)
 
     SpeedButton1 = nextButton(this, 136);
     SpeedButton1->show();
+    SpeedButton1->setFocus(); // Return on the greeting goes on
     SpeedButton2 = nextButton(this, 112);
     SpeedButton3 = nextButton(this, 112);
     SpeedButton4 = nextButton(this, 112);
@@ -195,6 +195,7 @@ TForm3::TForm3(QWidget *parent)
     connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton2Click);
     connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton3Click);
     connect(ComboBox3->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton4Click);
+    setTabOrder(Image5, ComboBox1);
     setTabOrder(ComboBox1, SpeedButton2);
     setTabOrder(SpeedButton2, ComboBox2);
     setTabOrder(ComboBox2, SpeedButton3);
@@ -243,6 +244,7 @@ void TForm3::describeForScreenReaders()
 
 void TForm3::SpeedButton1Click()
 {
+    loadPageFrames();
     Image1->show();
     Image4->hide();
     Label1->hide();
@@ -254,17 +256,17 @@ void TForm3::SpeedButton1Click()
 
 void TForm3::SpeedButton2Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox1->currentText();
     const int year = text.toInt();
     // The offered entries decide, not the clock now: the list was made from an earlier reading.
     if (ComboBox1->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
-        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit1 = Codes::FlagOn;
         Form2->Edit2 = QString::number(DayNumbers::yearStart(year));
         // The day numbers count 1900 as a leap year; the calendar, and so the day list, does not.
-        Edit1 = QDate::isLeapYear(year) ? QStringLiteral("1") : QStringLiteral("0");
+        Edit1 = QDate::isLeapYear(year) ? Codes::FlagOn : Codes::FlagOff;
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
     hideStep(ComboBox1, SpeedButton2);
     Edit3 = text;
@@ -275,25 +277,25 @@ void TForm3::SpeedButton2Click()
 
 void TForm3::SpeedButton3Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox2->currentText();
     for (int index = 0; index < 12; ++index) {
         const Month &month = Months[index];
         if (text != QString::fromUtf8(month.entry))
             continue;
-        Form2->Edit1 = QStringLiteral("1");
+        Form2->Edit1 = Codes::FlagOn;
         Form2->Edit3 = QString::number(DayNumbers::monthStart(index + 1));
-        const QStringList *days = month.days == 31              ? &ComboBox4
-                                  : month.days == 30            ? &ComboBox5
-                                  : Edit1 == QLatin1String("1") ? &ComboBox6
-                                                                : &ComboBox7;
+        const QStringList *days = month.days == 31         ? &ComboBox4
+                                  : month.days == 30       ? &ComboBox5
+                                  : Edit1 == Codes::FlagOn ? &ComboBox6
+                                                           : &ComboBox7;
         const QString dayText = ComboBox3->currentText();
         ComboBox3->clear();
         ComboBox3->addItems(*days);
         ComboBox3->setEditText(dayText);
         Edit4 = QString::fromUtf8(month.genitive);
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
     // The leap flag stays with its year: a way back to the month step must offer the same days.
     hideStep(ComboBox2, SpeedButton3);
@@ -304,37 +306,30 @@ void TForm3::SpeedButton3Click()
 
 void TForm3::SpeedButton4Click()
 {
-    Form2->Edit1 = QStringLiteral("0");
+    Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox3->currentText();
     // Only the days offered for the month and year: no 31 April, no 29 February 1900.
     for (int index = 0; index < ComboBox3->count(); ++index) {
         if (ComboBox3->itemText(index) == text) {
-            Form2->Edit1 = QStringLiteral("1");
+            Form2->Edit1 = Codes::FlagOn;
             Form2->Edit4 = text;
         }
     }
-    if (Form2->Edit1 != QLatin1String("1"))
+    if (Form2->Edit1 != Codes::FlagOn)
         return;
 
     Edit5 = text;
     setDateLine();
     hideStep(ComboBox3, SpeedButton4);
-    Edit2 = QStringLiteral("1");
+    Edit2 = Codes::FlagOn;
 
     const int month = monthOf(Edit4);
     const int day = text.toInt();
     Form2->Edit5 = QString::number(DayNumbers::dayNumber(Edit3.toInt(), month, day));
     Form2->Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
 
-    // The result list maps rows to systems by this order.
-    Form2->Button2Click();
-    Form2->Button1Click();
-    Form2->Button3Click();
-    Form2->Button5Click();
-    Form2->Button4Click();
-    Form2->Button6Click();
-    Form1->ListBox1->clear();
-    Form1->ListBox1->addItems(Form2->Memo2);
+    Form2->computeAllSigns();
+    Form1->showResultRows(Form2->Memo2);
 
     Timer6->start();
     updateMask();
@@ -342,13 +337,12 @@ void TForm3::SpeedButton4Click()
 
 void TForm3::applySpeed()
 {
-    for (const Speed &speed : Speeds) {
-        if (Form2->Edit18 != QLatin1String(speed.setting))
-            continue;
-        for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
-            timer->setInterval(speed.wizardInterval);
-        Form1->Timer2->setInterval(speed.mainInterval);
-    }
+    const AnimationSpeed *speed = animationSpeed(Form2->Edit18);
+    if (!speed)
+        return;
+    for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
+        timer->setInterval(speed->wizardInterval);
+    Form1->setIntroSpeed(speed->introInterval);
 }
 
 void TForm3::setDateLine()
@@ -448,38 +442,37 @@ void TForm3::Timer6Timer()
 {
     Timer6->stop();
     Form1->show();
+    Form1->activateWindow(); // the question's answers will want the keyboard
     hide();
-    // Enabling a running timer leaves its count alone.
-    if (!Form1->Timer2->isActive())
-        Form1->Timer2->start();
+    Form1->startIntro();
 }
 
 void TForm3::Image4MouseMove()
 {
-    if (Edit2 == QLatin1String("0")) {
+    if (Edit2 == Codes::FlagOff) {
         Image6->hide();
         Image5->show();
     }
-    Edit2 = QStringLiteral("1");
+    Edit2 = Codes::FlagOn;
 }
 
 void TForm3::Image5MouseMove()
 {
     Image5->hide();
     Image6->show();
-    Edit2 = QStringLiteral("0");
+    Edit2 = Codes::FlagOff;
 }
 
 void TForm3::Image6Click()
 {
     if (shown(SpeedButton3)) {
         hideStep(ComboBox2, SpeedButton3);
-        Edit2 = QStringLiteral("1");
+        Edit2 = Codes::FlagOn;
         Timer4->start();
     }
     if (shown(SpeedButton4)) {
         hideStep(ComboBox3, SpeedButton4);
-        Edit2 = QStringLiteral("1");
+        Edit2 = Codes::FlagOn;
         Timer5->start();
     }
     updateMask();
@@ -487,8 +480,8 @@ void TForm3::Image6Click()
 
 void TForm3::reset()
 {
-    Edit1 = QStringLiteral("0");
-    Edit2 = QStringLiteral("1");
+    Edit1 = Codes::FlagOff;
+    Edit2 = Codes::FlagOn;
     Edit3.clear();
     Edit4.clear();
     Edit5.clear();
@@ -512,6 +505,14 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
             Image4MouseMove();
         else if (watched == Image5)
             Image5MouseMove();
+        break;
+    case QEvent::KeyPress:
+        // The keyboard's click on the back arrow: lit as under the pointer, then clicked.
+        if (watched == Image5 && isActivationKey(static_cast<QKeyEvent *>(event))) {
+            Image5MouseMove();
+            Image6Click();
+            return true;
+        }
         break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -559,20 +560,30 @@ void TForm3::loadPictures()
         return;
     m_picturesLoaded = true;
     const qreal ratio = devicePixelRatioF();
-    const auto frame = [ratio](const char *name) {
-        return QPixmap::fromImage(fitToRatio(
-            loadPicture(QStringLiteral(":/art/%1.jpg").arg(QLatin1String(name)), ratio), ratio));
-    };
     const auto keyed = [ratio](const char *name) {
         return transparentPicture(
             loadPicture(QStringLiteral(":/art/%1.png").arg(QLatin1String(name)), ratio), ratio);
     };
-    Image1->setPixmap(frame("wizard_page1"));
-    Image2->setPixmap(frame("wizard_page2"));
-    Image3->setPixmap(frame("wizard_page3"));
     Image4->setPixmap(keyed("wizard_bubble"));
     Image5->setPixmap(keyed("wizard_arrow"));
     Image6->setPixmap(keyed("wizard_arrow_lit"));
+}
+
+// The page frames first show when the user leaves the greeting; until then they would only take
+// memory.
+void TForm3::loadPageFrames()
+{
+    if (m_framesLoaded)
+        return;
+    m_framesLoaded = true;
+    const qreal ratio = devicePixelRatioF();
+    const auto frame = [ratio](const char *name) {
+        return QPixmap::fromImage(fitToRatio(
+            loadPicture(QStringLiteral(":/art/%1.jpg").arg(QLatin1String(name)), ratio), ratio));
+    };
+    Image1->setPixmap(frame("wizard_page1"));
+    Image2->setPixmap(frame("wizard_page2"));
+    Image3->setPixmap(frame("wizard_page3"));
 }
 
 void TForm3::scheduleMaskUpdate()

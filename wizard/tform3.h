@@ -84,9 +84,11 @@ private:
     void hideStep(QComboBox *list, QToolButton *button);
     void loadPictures();
     void describeForScreenReaders();
+    void loadPageFrames();
     void scheduleMaskUpdate();
     void updateMask();
 
     bool m_picturesLoaded = false;
+    bool m_framesLoaded = false;
     QTimer *m_maskTimer;
 };

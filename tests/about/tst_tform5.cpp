@@ -3,8 +3,8 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
-#include "program_dir.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,12 +24,11 @@ const QColor Navy(0x00, 0x00, 0x80);
 class AboutRun
 {
 public:
-    explicit AboutRun(const QByteArray &settings = "1\r\n2\r\n") : dir(settings)
+    explicit AboutRun(const QByteArray &settings = "1\r\n2\r\n") : forms(settings)
     {
-        created = createForms(dir.executable());
+        created = forms.created;
         if (!created)
             return;
-        Form1->Timer1->stop();
         Form2->Edit1 = QStringLiteral("999"); // the wizard has been shown already
         Form1->setMemoLines({QStringLiteral("старый текст")});
         Form1->show();
@@ -38,13 +37,9 @@ public:
         TForm5::shellOpen = [this](const QString &address) { opened << address; };
         form = std::make_unique<TForm5>();
     }
-    ~AboutRun()
-    {
-        form.reset();
-        destroyForms();
-    }
+    ~AboutRun() { form.reset(); }
 
-    ProgramDir dir;
+    FormsFixture forms;
     bool created = false;
     QStringList opened;
     std::unique_ptr<TForm5> form;
@@ -114,6 +109,8 @@ private slots:
     void highlightFollowsThePointer();
     void clickUsesTheLastMovement();
     void rightClickCloses();
+    void linksByKeyboard_data();
+    void linksByKeyboard();
     void otherWaysOutShowTheMainWindow_data();
     void otherWaysOutShowTheMainWindow();
     void pressAndDrag_data();
@@ -329,6 +326,37 @@ void TestTForm5::clickUsesTheLastMovement()
     run.click({50, 215});
     QCOMPARE(run.opened, QStringList(QLatin1String(TForm5::SiteAddress)));
     QVERIFY(Form1->ListBox1->isVisibleTo(Form1));
+}
+
+void TestTForm5::linksByKeyboard_data()
+{
+    QTest::addColumn<int>("tabsBack");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<bool>("licence");
+    QTest::newRow("close") << 0 << int(Qt::Key_Return) << "" << false;
+    QTest::newRow("licence") << 1 << int(Qt::Key_Space) << "" << true;
+    QTest::newRow("site") << 3 << int(Qt::Key_Enter) << TForm5::SiteAddress << false;
+}
+
+// The keyboard starts on "Закрыть окно"; Shift+Tab goes up through the links, and a key clicks
+// the one it stands on.
+void TestTForm5::linksByKeyboard()
+{
+    QFETCH(int, tabsBack);
+    QFETCH(int, key);
+    AboutRun run;
+    QVERIFY(run.created);
+    Form2->Memo1 = QStringList{QStringLiteral("Лицензия Orlenta")};
+    run.form->show();
+    QCOMPARE(run.form->focusWidget(), run.form->Label2);
+    for (int i = 0; i < tabsBack; ++i)
+        QTest::keyClick(run.form->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(run.form->focusWidget(), Qt::Key(key));
+    QVERIFY(!run.form->isVisible());
+    QTEST(run.opened.join(u' '), "opened");
+    QFETCH(bool, licence);
+    QCOMPARE(Form1->memoLines() == Form2->Memo1, licence);
 }
 
 void TestTForm5::rightClickCloses()

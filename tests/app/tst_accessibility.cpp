@@ -74,8 +74,18 @@ private slots:
         m_dir = std::make_unique<ProgramDir>();
         QVERIFY(createForms(m_dir->executable()));
         Form1->Timer1->stop();
+        // The dialogs are made for each use; the test makes one of each.
+        Form4 = new TForm4;
+        Form5 = new TForm5;
+        Form6 = new TForm6;
     }
-    void cleanup() { destroyForms(); }
+    void cleanup()
+    {
+        delete Form4;
+        delete Form5;
+        delete Form6;
+        destroyForms();
+    }
 
     void controls_data();
     void controls();

@@ -2,10 +2,10 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
 #include "pointer.h"
-#include "program_dir.h"
 #include "sign_info/tform4.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
@@ -99,6 +99,7 @@ private slots:
     void startOver();
     void menuFonts();
     void menuClickOpensChooser();
+    void menuAndToolsByKeyboard();
     void rowDoubleClick_data();
     void rowDoubleClick();
     void rowDoubleClickFailures();
@@ -111,7 +112,7 @@ private:
     QString looks() const;
     void tickTo(int counter);
 
-    std::unique_ptr<ProgramDir> m_dir;
+    std::unique_ptr<FormsFixture> m_forms;
     std::unique_ptr<MessageBoxCatcher> m_boxes;
     std::unique_ptr<Pointer> m_pointer;
     QStringList m_saveNames; // what the save dialog stand-in answers, in turn
@@ -120,7 +121,8 @@ private:
 
 void TestTForm1::init()
 {
-    m_dir = std::make_unique<ProgramDir>();
+    m_forms = std::make_unique<FormsFixture>();
+    QVERIFY(m_forms->created);
     const std::pair<const char *, QStringList> texts[] = {
         {"Files/zodiac_kozerog.KVETAR", {QStringLiteral("Козерог упрям."), QString()}},
         {"Files/china_drakon.KVETAR", {QStringLiteral("Китайский дракон")}},
@@ -131,10 +133,8 @@ void TestTForm1::init()
         {"Files/ariev_12.KVETAR", {QStringLiteral("Ворон"), QStringLiteral("вторая строка")}},
     };
     for (const auto &[name, lines] : texts)
-        m_dir->write(QLatin1String(name), TextList::toBytes(lines));
+        m_forms->dir.write(QLatin1String(name), TextList::toBytes(lines));
 
-    QVERIFY(createForms(m_dir->executable()));
-    Form1->Timer1->stop();
     Form2->Edit1 = QStringLiteral("999"); // the wizard has had its turn
     Form2->Edit8 = QStringLiteral("kozerog");
     Form2->Edit7 = QStringLiteral("drakon");
@@ -160,10 +160,9 @@ void TestTForm1::init()
 void TestTForm1::cleanup()
 {
     m_pointer.reset();
-    destroyForms();
+    m_forms.reset();
     const QStringList unexpected = m_boxes->texts;
     m_boxes.reset();
-    m_dir.reset();
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
 }
 
@@ -441,8 +440,9 @@ void TestTForm1::yes()
     QCOMPARE(Form1->ListBox1->visualItemRect(Form1->ListBox1->item(1)).top() -
                  Form1->ListBox1->visualItemRect(Form1->ListBox1->item(0)).top(),
              19);
-    const char *const hints[] = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
-                                 "О программе"};
+    const char *const hints[] = {"Назад (Alt+Left)", "Посчитать с нуля (Ctrl+N)",
+                                 "Сохранить текст (Ctrl+S)", "Настройки (Ctrl+,)",
+                                 "О программе (F1)"};
     const QLabel *const highlighted[] = {Form1->Image3, Form1->Image6, Form1->Image9,
                                          Form1->Image12, Form1->Image15};
     for (int i = 0; i < 5; ++i)
@@ -528,12 +528,16 @@ void TestTForm1::menuFonts()
     QVERIFY(isHighlighted(Form1->Label3));
     QCOMPARE(Form1->Edit7, QStringLiteral("0"));
     QCOMPARE(Form1->Label3->geometry(), geometry);
+    // One label at most is lit, and none once the pointer has left the menu.
     m_pointer->move(Form1->Label5->geometry().center());
-    m_pointer->move(OverList);
-    QVERIFY(isHighlighted(Form1->Label3));
+    QVERIFY(!isHighlighted(Form1->Label3));
     QVERIFY(isHighlighted(Form1->Label5));
-    QVERIFY(!isHighlighted(Form1->Label4));
+    m_pointer->move(OverList);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Form1->Label5, &leave);
+    QVERIFY(!isHighlighted(Form1->Label5));
 
+    m_pointer->move(Form1->Label3->geometry().center());
     m_pointer->move(Background);
     for (const QLabel *label : {Form1->Label1, Form1->Label3, Form1->Label5, Form1->Label7}) {
         QCOMPARE(label->font(), Form1->Label11->font());
@@ -541,6 +545,44 @@ void TestTForm1::menuFonts()
                  Form1->Label11->palette().color(QPalette::WindowText));
     }
     QCOMPARE(Form1->Edit7, QStringLiteral("1"));
+}
+
+void TestTForm1::menuAndToolsByKeyboard()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    Form1->Button1Click();
+    QCOMPARE(Form1->focusWidget(), Form1->ListBox1);
+
+    // Arrows go round the menu.
+    Form1->Label1->setFocus();
+    QTest::keyClick(Form1->Label1, Qt::Key_Up);
+    QCOMPARE(Form1->focusWidget(), Form1->Label7);
+    QTest::keyClick(Form1->Label7, Qt::Key_Down);
+    QTest::keyClick(Form1->Label1, Qt::Key_Right);
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Return opens the chooser as a click does, the label lit while it is open; the pointer being
+    // elsewhere, the light is out when it closes.
+    bool litWhileOpen = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] {
+        if (Form4 && Form4->isVisible()) {
+            litWhileOpen = Form1->Label2->font() == Form1->Label10->font();
+            Form4->close();
+        }
+    });
+    probe.start(1);
+    QTest::keyClick(Form1->Label2, Qt::Key_Return);
+    QVERIFY(litWhileOpen);
+    QCOMPARE(Form2->Edit16, QStringLiteral("2"));
+    QCOMPARE(Form1->Label2->font(), Form1->Label11->font());
+    QCOMPARE(Form1->focusWidget(), Form1->Label2);
+
+    // Space on a tool button is its click; the button rests again afterwards.
+    QTest::keyClick(Form1->childAt(toolPoint(2)), Qt::Key_Space);
+    QCOMPARE(m_saveDialogRuns, 1);
+    QCOMPARE(looks(), QStringLiteral("IIIII"));
 }
 
 void TestTForm1::menuClickOpensChooser()
@@ -614,7 +656,7 @@ void TestTForm1::rowDoubleClick()
     }
     QVERIFY(Form1->ListBox1->isHidden());
     QVERIFY(!Form1->Memo1->isHidden());
-    const QString path = m_dir->file(QStringLiteral("Files/%1.KVETAR").arg(file));
+    const QString path = m_forms->dir.file(QStringLiteral("Files/%1.KVETAR").arg(file));
     QCOMPARE(Form1->memoLines(), TextList::load(path));
 }
 
@@ -633,9 +675,10 @@ void TestTForm1::rowDoubleClickFailures()
     Form2->Edit12 = QStringLiteral("99");
     Form1->ListBox1->setCurrentRow(4);
     QTest::keyClick(Form1->ListBox1, Qt::Key_Enter);
-    QCOMPARE(m_boxes->texts,
-             QStringList(QStringLiteral("Cannot open file %1.")
-                             .arg(m_dir->file(QStringLiteral("Files/scvetohnui_99.KVETAR")))));
+    QCOMPARE(
+        m_boxes->texts,
+        QStringList(QStringLiteral("Cannot open file %1.")
+                        .arg(m_forms->dir.file(QStringLiteral("Files/scvetohnui_99.KVETAR")))));
     m_boxes->texts.clear();
     QVERIFY(Form1->ListBox1->isHidden());
     QVERIFY(Form1->Memo1->isHidden());
@@ -679,15 +722,15 @@ void TestTForm1::save()
     Form1->setMemoLines(text);
     Form1->ListBox1->setVisible(listShown);
     Form1->Memo1->setVisible(textShown);
-    m_dir->write(written, "old contents that are longer than the new ones");
+    m_forms->dir.write(written, "old contents that are longer than the new ones");
 
-    m_saveNames << m_dir->file(chosen);
+    m_saveNames << m_forms->dir.file(chosen);
     m_pointer->move(toolPoint(2));
     m_pointer->click(toolPoint(2));
 
     QCOMPARE(m_saveDialogRuns, 1);
-    QCOMPARE(m_dir->read(written), cp1251Lines(listShown ? ResultRows : text));
-    QVERIFY(!QFileInfo::exists(m_dir->file(written + QLatin1String(".txt"))));
+    QCOMPARE(m_forms->dir.read(written), cp1251Lines(listShown ? ResultRows : text));
+    QVERIFY(!QFileInfo::exists(m_forms->dir.file(written + QLatin1String(".txt"))));
     QCOMPARE(looks(), QStringLiteral("IIHII"));
 }
 
@@ -700,28 +743,27 @@ void TestTForm1::saveCancelledOrNothingShown()
     QCOMPARE(m_saveDialogRuns, 1);
 
     Form1->ListBox1->hide();
-    m_saveNames << m_dir->file(QStringLiteral("пусто"));
+    m_saveNames << m_forms->dir.file(QStringLiteral("пусто"));
     m_pointer->click(toolPoint(2));
     QCOMPARE(m_saveDialogRuns, 2);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(m_forms->dir.path()).entryList(QDir::Files), QStringList());
 }
 
 void TestTForm1::saveFailure()
 {
     Form1->Button1Click();
-    QDir(m_dir->path()).mkdir(QStringLiteral("папка.txt"));
-    const QString missing = m_dir->file(QStringLiteral("нет/итоги"));
-    m_saveNames << m_dir->file(QStringLiteral("папка")) << missing;
+    QDir(m_forms->dir.path()).mkdir(QStringLiteral("папка.txt"));
+    const QString missing = m_forms->dir.file(QStringLiteral("нет/итоги"));
+    m_saveNames << m_forms->dir.file(QStringLiteral("папка")) << missing;
     m_pointer->move(toolPoint(2));
     m_pointer->click(toolPoint(2));
     m_pointer->click(toolPoint(2));
-    QCOMPARE(
-        m_boxes->texts,
-        QStringList(
-            {QStringLiteral("Cannot create file %1.").arg(m_dir->file(QStringLiteral("папка.txt"))),
-             QStringLiteral("Cannot create file %1.txt.").arg(missing)}));
+    QCOMPARE(m_boxes->texts,
+             QStringList({QStringLiteral("Cannot create file %1.")
+                              .arg(m_forms->dir.file(QStringLiteral("папка.txt"))),
+                          QStringLiteral("Cannot create file %1.txt.").arg(missing)}));
     m_boxes->texts.clear();
-    QVERIFY(QFileInfo(m_dir->file(QStringLiteral("папка.txt"))).isDir());
+    QVERIFY(QFileInfo(m_forms->dir.file(QStringLiteral("папка.txt"))).isDir());
     QVERIFY(!Form1->ListBox1->isHidden());
     QCOMPARE(looks(), QStringLiteral("IIHII"));
 }

@@ -2,9 +2,9 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
-#include "program_dir.h"
 #include "settings/tform6.h"
 #include "toolkit/exception.h"
 
@@ -21,22 +21,7 @@
 
 namespace {
 
-// The program's windows over a scratch program directory, for one test.
-class Forms
-{
-public:
-    explicit Forms(const QByteArray &settings) : dir(settings)
-    {
-        created = createForms(dir.executable());
-        if (created)
-            Form1->Timer1->stop(); // keep the main window out of the wizard's way
-    }
-    ~Forms() { destroyForms(); }
-
-    ProgramDir dir;
-    bool created = false;
-    QByteArray settingsFile() const { return dir.read(QStringLiteral("setting/setting.kvt")); }
-};
+using Forms = FormsFixture;
 
 enum Tick { Leave = -1, Clear = 0, Set = 1 };
 
@@ -59,8 +44,9 @@ QStringList toolTips()
     return tips;
 }
 
-const QStringList ToolTipTexts = {"Назад", "Посчитать с нуля", "Сохранить текст", "Настройки",
-                                  "О программе"};
+const QStringList ToolTipTexts = {"Назад (Alt+Left)", "Посчитать с нуля (Ctrl+N)",
+                                  "Сохранить текст (Ctrl+S)", "Настройки (Ctrl+,)",
+                                  "О программе (F1)"};
 
 // Makes every write to a regular file fail, as a full disk would, while it lives.
 class FailingWrites
@@ -87,7 +73,8 @@ class TestTForm6 : public QObject
     Q_OBJECT
 
 private slots:
-    void noDefaultButton();
+    void keys_data();
+    void keys();
     void activation_data();
     void activation();
     void save_data();
@@ -99,14 +86,33 @@ private slots:
     void failedWriteKeepsOldFile();
 };
 
-// Enter presses the default button of a dialog; here neither button may be one.
-void TestTForm6::noDefaultButton()
+void TestTForm6::keys_data()
 {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("onCancel");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Return saves") << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Enter saves") << int(Qt::Key_Enter) << false << true;
+    QTest::newRow("Return on the cancel button") << int(Qt::Key_Return) << true << false;
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << false << false;
+}
+
+// Return works from the choices as the save button; Escape and the focused cancel button cancel.
+void TestTForm6::keys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, onCancel);
     Forms forms("1\r\n2\r\n");
     QVERIFY(forms.created);
     TForm6 form;
-    QVERIFY(!form.Button1->isDefault() && !form.Button1->autoDefault());
-    QVERIFY(!form.Button2->isDefault() && !form.Button2->autoDefault());
+    form.show();
+    choose(form, Clear, 2);
+    QWidget *focused =
+        onCancel ? static_cast<QWidget *>(form.Button2) : form.RadioGroup1Items->button(2);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key));
+    QVERIFY(!form.isVisible());
+    QTEST(forms.settingsFile() == "0\r\n3\r\n", "saved");
 }
 
 void TestTForm6::activation_data()

@@ -2,9 +2,9 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
-#include "program_dir.h"
 #include "sign_info/tform4.h"
 #include "toolkit/text_list.h"
 
@@ -49,22 +49,22 @@ private:
     // Clicks the menu label of the system and, once the chooser shows, runs the step on it.
     void chooseFromMenu(int system, const std::function<void(TForm4 *)> &step);
 
-    std::unique_ptr<ProgramDir> m_dir;
+    std::unique_ptr<FormsFixture> m_forms;
     std::unique_ptr<MessageBoxCatcher> m_boxes;
 };
 
 void TestTForm4::init()
 {
-    m_dir = std::make_unique<ProgramDir>();
+    m_forms = std::make_unique<FormsFixture>();
+    QVERIFY(m_forms->created);
     for (int i = 0; i < 7; ++i) {
         const QString stem = QLatin1String(Stems[i]);
-        m_dir->write(QStringLiteral("Files/%1.KVETAR").arg(stem),
-                     TextList::toBytes({QStringLiteral("Общее: ") + stem, QStringLiteral("…")}));
-        m_dir->write(QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[i])),
-                     TextList::toBytes({QStringLiteral("Знак: ") + stem}));
+        m_forms->dir.write(
+            QStringLiteral("Files/%1.KVETAR").arg(stem),
+            TextList::toBytes({QStringLiteral("Общее: ") + stem, QStringLiteral("…")}));
+        m_forms->dir.write(QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[i])),
+                           TextList::toBytes({QStringLiteral("Знак: ") + stem}));
     }
-    QVERIFY(createForms(m_dir->executable()));
-    Form1->Timer1->stop();
     Form2->Edit8 = QLatin1String(Keys[0]);
     Form2->Edit7 = QLatin1String(Keys[1]);
     Form2->Edit9 = QLatin1String(Keys[2]);
@@ -79,10 +79,9 @@ void TestTForm4::init()
 
 void TestTForm4::cleanup()
 {
-    destroyForms();
+    m_forms.reset();
     const QStringList unexpected = m_boxes->texts;
     m_boxes.reset();
-    m_dir.reset();
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
 }
 
@@ -161,7 +160,7 @@ void TestTForm4::choices()
         choice == QLatin1String("general")
             ? QStringLiteral("Files/%1.KVETAR").arg(stem)
             : QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[system]));
-    QCOMPARE(Form1->memoLines(), TextList::load(m_dir->file(file)));
+    QCOMPARE(Form1->memoLines(), TextList::load(m_forms->dir.file(file)));
     QVERIFY(!Form1->Memo1->isHidden());
     QVERIFY(Form1->ListBox1->isHidden());
 }
@@ -182,13 +181,13 @@ void TestTForm4::missingText()
     Form1->setMemoLines(earlier);
     Form1->Memo1->setVisible(textBefore);
     Form1->ListBox1->setVisible(!textBefore);
-    QFile::remove(m_dir->file(QStringLiteral("Files/druidov.KVETAR")));
+    QFile::remove(m_forms->dir.file(QStringLiteral("Files/druidov.KVETAR")));
 
     chooseFromMenu(3, [&](TForm4 *chooser) {
         QTest::mouseClick(chooser->SpeedButton1, Qt::LeftButton);
         QCOMPARE(m_boxes->texts,
                  QStringList(QStringLiteral("Cannot open file %1.")
-                                 .arg(m_dir->file(QStringLiteral("Files/druidov.KVETAR")))));
+                                 .arg(m_forms->dir.file(QStringLiteral("Files/druidov.KVETAR")))));
         m_boxes->texts.clear();
         // The chooser is still there; the list is gone, the viewer as it was.
         QVERIFY(chooser->isVisible());

@@ -34,6 +34,7 @@ void TestTextList::splitsLines_data()
     QTest::newRow("NUL ends the text") << QByteArray("a\r\nb\0c\r\nd", 9) << QStringList({"a", "b"});
     QTest::newRow("code page 1251") << QByteArray("\xc7\xed\xe0\xea \xa8\xe6\r\n")
                                     << QStringList({"Знак Ёж"});
+    QTest::newRow("one byte past ASCII") << QByteArray("1\r\n2 \xb9") << QStringList({"1", "2 №"});
     // clang-format on
 }
 

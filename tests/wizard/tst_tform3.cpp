@@ -2,8 +2,8 @@
 #include "app/startup.h"
 #include "engine/clock.h"
 #include "engine/tform2.h"
+#include "forms_fixture.h"
 #include "main_window/tform1.h"
-#include "program_dir.h"
 #include "wizard/tform3.h"
 
 #include <QComboBox>
@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -139,6 +141,7 @@ private slots:
     void init();
     void cleanup();
     void firstRunAcceptsTheDesignTexts();
+    void dayStepListsTheSevenSigns();
     void yearStep_data();
     void yearStep();
     void yearListEndsWithTheCurrentYear_data();
@@ -164,7 +167,7 @@ private slots:
     void closingTheWizardEndsTheProgram();
 
 private:
-    ProgramDir *m_dir = nullptr;
+    std::unique_ptr<FormsFixture> m_forms;
 };
 
 void TestTForm3::initTestCase()
@@ -176,17 +179,13 @@ void TestTForm3::initTestCase()
 
 void TestTForm3::init()
 {
-    m_dir = new ProgramDir;
-    QVERIFY(createForms(m_dir->executable()));
-    // The loading screen's timer would hide the main window behind the test's back.
-    Form1->Timer1->stop();
+    m_forms = std::make_unique<FormsFixture>();
+    QVERIFY(m_forms->created);
 }
 
 void TestTForm3::cleanup()
 {
-    destroyForms();
-    delete m_dir;
-    m_dir = nullptr;
+    m_forms.reset();
 }
 
 void TestTForm3::firstRunAcceptsTheDesignTexts()
@@ -194,7 +193,11 @@ void TestTForm3::firstRunAcceptsTheDesignTexts()
     QCOMPARE(Form3->Label1->text(),
              "Установите дату рождения, и Вы получите персональный гороскоп");
     QCOMPARE(frames(), "");
+    // The greeting shows no page frame, so none is decoded for it.
+    Form3->show();
+    QVERIFY(Form3->Image1->pixmap().isNull() && Form3->Image3->pixmap().isNull());
     toYearStep();
+    QVERIFY(!Form3->Image1->pixmap().isNull() && !Form3->Image3->pixmap().isNull());
     QVERIFY(acceptYear(Form3->ComboBox1->currentText()));
     QVERIFY(acceptMonth(Form3->ComboBox2->currentText()));
     QVERIFY(acceptDay(Form3->ComboBox3->currentText()));
@@ -216,6 +219,25 @@ void TestTForm3::firstRunAcceptsTheDesignTexts()
     QVERIFY(Form1->isVisible());
     QVERIFY(!Form3->isVisible());
     QVERIFY(Form1->Timer2->isActive());
+}
+
+// Every system in its row: a wizard that swapped two computations would swap two rows.
+void TestTForm3::dayStepListsTheSevenSigns()
+{
+    toYearStep();
+    QVERIFY(acceptYear("1985"));
+    QVERIFY(acceptMonth("май"));
+    QVERIFY(acceptDay("15"));
+    const QStringList expected = {
+        "По знаку зодиака.....(Телец)",
+        "По китайскому гороскопу.....(Бык)",
+        "По японскому гороскопу.....(Вол)",
+        "По гороскопу друидов.....(Каштан)",
+        "По цветочному гороскопу.....(Портулак)",
+        "По мифологическому гороскопу.....(Цербер)",
+        "По гороскопу Древних Ариев.....(Верблюд)",
+    };
+    QCOMPARE(rows(Form1->ListBox1), expected);
 }
 
 void TestTForm3::yearStep_data()
@@ -656,8 +678,8 @@ void TestTForm3::keyboardWalk()
 {
     Form3->show();
     QVERIFY(QTest::qWaitForWindowActive(Form3));
-    Form3->SpeedButton1->setFocus();
-    QTest::keyClick(Form3->SpeedButton1, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), Form3->SpeedButton1);
+    QTest::keyClick(Form3->SpeedButton1, Qt::Key_Return);
     finish(Form3->Timer1, &TForm3::Timer1Timer);
     QCOMPARE(QApplication::focusWidget(), Form3->ComboBox1);
 
@@ -681,6 +703,15 @@ void TestTForm3::keyboardWalk()
     type(Form3->ComboBox2, "март");
     QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     QCOMPARE(Form3->Label2->text(), " марта 1988");
+    finish(Form3->Timer3, &TForm3::Timer3Timer);
+
+    // Back to the month by the arrow, and on again.
+    QTest::keyClick(Form3->ComboBox3, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), Form3->Image5);
+    QTest::keyClick(Form3->Image5, Qt::Key_Space);
+    QCOMPARE(finish(Form3->Timer5, &TForm3::Timer5Timer), 2);
+    QCOMPARE(step(), "month");
+    QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     finish(Form3->Timer3, &TForm3::Timer3Timer);
 
     Form3->ComboBox3->lineEdit()->selectAll();
