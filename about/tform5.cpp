@@ -4,7 +4,9 @@
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/accessible.h"
 #include "toolkit/focus_mark.h"
+#include "toolkit/window_owner.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -161,6 +163,21 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     for (QLabel *control : findChildren<QLabel *>())
         control->setMouseTracking(true);
     setLinkHints(true);
+
+    describeControl(this, QAccessible::Dialog, windowTitle());
+    // A listener opens a link as a click where it stands, as the keyboard does.
+    for (const HotLink &hot : Links) {
+        QLabel *const label = this->*hot.label;
+        describeControl(label, QAccessible::Link, label->text(), [this, label] {
+            const QPoint centre = label->geometry().center();
+            Edit1 = QString::number(centre.x());
+            Edit2 = QString::number(centre.y());
+            Image2Click();
+        });
+    }
+    for (QLabel *decoration : {Image2, Label5, Label6, Label10, Label11})
+        describeAsDecoration(decoration);
+    belongToMainWindow(this);
 
     // Tab takes the links from top to bottom; the keyboard starts on the one that closes.
     QLabel *const chain[] = {Label9, Label4, Label3, Label2, Label1};

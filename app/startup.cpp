@@ -4,12 +4,14 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/error_box.h"
+#include "toolkit/window_owner.h"
 #include "wizard/tform3.h"
 
 bool createForms(const QString &executablePath, const std::function<void()> &settingsLoaded)
 {
     return reportingErrors([&] {
         Form1 = new TForm1;
+        setMainWindow(Form1);
         Form2 = new TForm2(executablePath);
         if (settingsLoaded)
             settingsLoaded();

@@ -1,5 +1,5 @@
 // Draws the main window's pictures: the background and the fifteen tool pictures (idle,
-// highlighted and pressed for each of the five tool buttons).
+// highlighted and pressed for each of the five tool buttons), each at 1x and, as name@2x, at 2x.
 // Usage: QT_QPA_PLATFORM=offscreen generate_main_window <output directory>
 
 #include <QDir>
@@ -28,24 +28,33 @@ QPainterPath tilePath()
     return path;
 }
 
-// The key colour must stay exactly where the tile is not: a soft edge would leave a red fringe.
-QImage keyedTile(const std::function<void(QPainter &)> &paintTile)
+// Pictures are drawn in 1x units; at 2x the painter scales, so every edge is drawn at 2x.
+void scalePainter(QPainter &painter, int scale)
 {
-    QImage coverage(ToolSize, QImage::Format_ARGB32_Premultiplied);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        painter.scale(scale, scale);
+}
+
+// The key colour must stay exactly where the tile is not: a soft edge would leave a red fringe.
+QImage keyedTile(const std::function<void(QPainter &)> &paintTile, int scale)
+{
+    const QSize size = ToolSize * scale;
+    QImage coverage(size, QImage::Format_ARGB32_Premultiplied);
     coverage.fill(Qt::transparent);
     {
         QPainter painter(&coverage);
-        painter.setRenderHint(QPainter::Antialiasing);
+        scalePainter(painter, scale);
         painter.fillPath(tilePath(), Qt::black);
     }
-    QImage tile(ToolSize, QImage::Format_RGB32);
+    QImage tile(size, QImage::Format_RGB32);
     tile.fill(Qt::white);
     {
         QPainter painter(&tile);
-        painter.setRenderHint(QPainter::Antialiasing);
+        scalePainter(painter, scale);
         paintTile(painter);
     }
-    QImage picture(ToolSize, QImage::Format_RGB32);
+    QImage picture(size, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const bool inside = qAlpha(coverage.pixel(x, y)) >= 128;
@@ -273,35 +282,43 @@ int main(int argc, char *argv[])
         {"tool_back", paintBack},       {"tool_start_over", paintBook}, {"tool_save", paintFloppy},
         {"tool_settings", paintFolder}, {"tool_about", paintAbout},
     };
-    for (const auto &tool : tools) {
-        const QString name = QString::fromLatin1(tool.name);
-        const auto idle = [&](QPainter &painter) {
-            paintGreyTile(painter);
-            tool.paintIcon(painter);
-        };
-        ok &= save(keyedTile(idle), dir, name + QLatin1String(".png"));
-        ok &= save(keyedTile([&](QPainter &painter) {
-                       idle(painter);
-                       paintGlare(painter);
-                   }),
-                   dir, name + QLatin1String("_highlighted.png"));
-        ok &= save(keyedTile([&](QPainter &painter) {
-                       paintDarkTile(painter);
-                       tool.paintIcon(painter);
-                   }),
-                   dir, name + QLatin1String("_pressed.png"));
-    }
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        for (const auto &tool : tools) {
+            const QString name = QString::fromLatin1(tool.name);
+            const auto idle = [&](QPainter &painter) {
+                paintGreyTile(painter);
+                tool.paintIcon(painter);
+            };
+            ok &= save(keyedTile(idle, scale), dir, name + suffix + QLatin1String(".png"));
+            ok &= save(keyedTile(
+                           [&](QPainter &painter) {
+                               idle(painter);
+                               paintGlare(painter);
+                           },
+                           scale),
+                       dir, name + QLatin1String("_highlighted") + suffix + QLatin1String(".png"));
+            ok &= save(keyedTile(
+                           [&](QPainter &painter) {
+                               paintDarkTile(painter);
+                               tool.paintIcon(painter);
+                           },
+                           scale),
+                       dir, name + QLatin1String("_pressed") + suffix + QLatin1String(".png"));
+        }
 
-    // Grey lavender on the left fading to white on the right; the window stretches it.
-    QImage background(656, 559, QImage::Format_RGB32);
-    {
-        QPainter painter(&background);
-        QLinearGradient fade(0, 0, background.width(), 0);
-        fade.setColorAt(0, QColor(176, 170, 204));
-        fade.setColorAt(0.55, QColor(222, 219, 236));
-        fade.setColorAt(1, Qt::white);
-        painter.fillRect(background.rect(), fade);
+        // Grey lavender on the left fading to white on the right; the window stretches it.
+        QImage background(QSize(656, 559) * scale, QImage::Format_RGB32);
+        {
+            QPainter painter(&background);
+            QLinearGradient fade(0, 0, background.width(), 0);
+            fade.setColorAt(0, QColor(176, 170, 204));
+            fade.setColorAt(0.55, QColor(222, 219, 236));
+            fade.setColorAt(1, Qt::white);
+            painter.fillRect(background.rect(), fade);
+        }
+        ok &= save(background, dir,
+                   QLatin1String("main_background") + suffix + QLatin1String(".jpg"));
     }
-    ok &= save(background, dir, QStringLiteral("main_background.jpg"));
     return ok ? 0 : 1;
 }

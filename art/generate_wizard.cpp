@@ -1,5 +1,6 @@
 // Draws the wizard's pictures: three page frames of an old star book whose page turns across them,
-// the speech bubble and the two looks of the back arrow. Run: generate_wizard <art directory>.
+// the speech bubble and the two looks of the back arrow, each at 1x and, as name@2x, at 2x.
+// Run: generate_wizard <art directory>.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -18,7 +19,8 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-// Frames are drawn at three times their size and scaled down, which smooths every edge.
+// Frames are drawn at three times their size and scaled down to 1x and 2x, which smooths every
+// edge.
 constexpr int Scale = 3;
 constexpr int FrameWidth = 465;
 constexpr int FrameHeight = 323;
@@ -775,11 +777,18 @@ QImage frame(int number, const QImage &chart, const QImage &wheel, const QImage 
         sparkles(painter, dust(rest, number == 1 ? 5 : 9, 14, 90 + number), 93 + number, 0.7);
     }
     painter.end();
+    return image;
+}
 
-    // Darken the bottom edge so the white date line written over it reads well.
-    QImage small =
-        image.scaled(FrameWidth, FrameHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+// A frame at 1x or 2x: the supersampled drawing scaled down, its bottom edge darkened so the white
+// date line written over it reads well.
+QImage sized(const QImage &drawn, int scale)
+{
+    QImage small = drawn.scaled(FrameWidth * scale, FrameHeight * scale, Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
     QPainter band(&small);
+    if (scale != 1)
+        band.scale(scale, scale);
     QLinearGradient fade(0, FrameHeight - 36, 0, FrameHeight);
     fade.setColorAt(0, QColor(4, 6, 18, 0));
     fade.setColorAt(0.45, QColor(4, 6, 18, 190));
@@ -805,12 +814,14 @@ QImage keyed(const QImage &drawn, const QColor &key)
     return result;
 }
 
-QImage bubble()
+QImage bubbleDrawing(int scale)
 {
-    QImage drawn(238, 143, QImage::Format_ARGB32);
+    QImage drawn(238 * scale, 143 * scale, QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);
     QPainter painter(&drawn);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        painter.scale(scale, scale);
     QPainterPath body;
     body.addRoundedRect(QRectF(1.5, 1.5, 218, 140.5), 18, 18);
     QPainterPath tail;
@@ -853,17 +864,41 @@ QImage bubble()
     star(painter, {206, 72}, 3.5, Gold);
     star(painter, {193, 84}, 2.5, Navy);
     painter.end();
-    return keyed(drawn, QColor(255, 0, 0));
+    return drawn;
+}
+
+// The bubble's outline is the wizard's shape, which the window cuts in its own pixels at any
+// scale: at 2x the see-through part is the 1x one doubled, and the outline's soft edge inside it
+// is laid on the outline's colour.
+QImage bubble(int scale)
+{
+    const QColor key(255, 0, 0);
+    const QImage shape = keyed(bubbleDrawing(1), key);
+    if (scale == 1)
+        return shape;
+    const QImage drawn = bubbleDrawing(scale);
+    QImage result(drawn.size(), QImage::Format_RGB32);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            result.setPixelColor(
+                x, y,
+                shape.pixelColor(x / scale, y / scale) == key ? key : mix(Navy, c, c.alphaF()));
+        }
+    }
+    return result;
 }
 
 // The arrow sits on the bubble, so its soft edges blend with the bubble's colour; the rest of
 // its picture is the see-through green.
-QImage arrow(bool lit)
+QImage arrow(bool lit, int scale)
 {
-    QImage image(18, 30, QImage::Format_RGB32);
+    QImage image(18 * scale, 30 * scale, QImage::Format_RGB32);
     image.fill(MenuColor);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        painter.scale(scale, scale);
     QPainterPath shape;
     shape.moveTo(2, 15);
     shape.lineTo(15.5, 2.5);
@@ -915,11 +950,20 @@ int main(int argc, char *argv[])
     const QImage chart = starChart(), wheel = zodiacWheel(), writing = writingPage(),
                  orbits = orbitPage();
     bool ok = true;
-    for (int number = 1; number <= 3; ++number)
-        ok &= save(frame(number, chart, wheel, writing, orbits),
-                   dir + QStringLiteral("wizard_page%1.jpg").arg(number), "JPG", 90);
-    ok &= save(bubble(), dir + QStringLiteral("wizard_bubble.png"), "PNG");
-    ok &= save(arrow(false), dir + QStringLiteral("wizard_arrow.png"), "PNG");
-    ok &= save(arrow(true), dir + QStringLiteral("wizard_arrow_lit.png"), "PNG");
+    for (int number = 1; number <= 3; ++number) {
+        const QImage drawn = frame(number, chart, wheel, writing, orbits);
+        ok &=
+            save(sized(drawn, 1), dir + QStringLiteral("wizard_page%1.jpg").arg(number), "JPG", 90);
+        ok &= save(sized(drawn, 2), dir + QStringLiteral("wizard_page%1@2x.jpg").arg(number), "JPG",
+                   90);
+    }
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok &= save(bubble(scale), dir + QStringLiteral("wizard_bubble%1.png").arg(suffix), "PNG");
+        ok &= save(arrow(false, scale), dir + QStringLiteral("wizard_arrow%1.png").arg(suffix),
+                   "PNG");
+        ok &= save(arrow(true, scale), dir + QStringLiteral("wizard_arrow_lit%1.png").arg(suffix),
+                   "PNG");
+    }
     return ok ? 0 : 1;
 }

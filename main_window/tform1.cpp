@@ -11,9 +11,10 @@
 #include "settings/tform6.h"
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
+#include "toolkit/accessible.h"
 #include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
-#include "toolkit/jpeg_image.h"
+#include "toolkit/picture.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
@@ -195,6 +196,7 @@ TForm1::TForm1(QWidget *parent)
         return SaveDialog1->run();
     };
 
+    describeForScreenReaders();
     Timer1->start();
 }
 
@@ -348,6 +350,28 @@ void TForm1::setTabChain()
         setTabOrder(chain[i - 1], chain[i]);
 }
 
+void TForm1::describeForScreenReaders()
+{
+    describeControl(this, QAccessible::Window, QStringLiteral("Гороскоп Orlenta"));
+    ListBox1->setAccessibleName(QStringLiteral("Ваши знаки"));
+    Memo1->setAccessibleName(QStringLiteral("Текст"));
+    for (int i = 0; i < SystemCount; ++i) {
+        QLabel *const label = this->*MenuLabels[i];
+        describeControl(label, QAccessible::MenuItem, label->text(),
+                        [this, click = MenuClicks[i]] { (this->*click)(); });
+    }
+    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
+                               &TForm1::settingsAction, &TForm1::aboutAction};
+    for (int i = Back; i < ToolCount; ++i)
+        describeControl(m_toolButtons[i], QAccessible::Button,
+                        QString::fromUtf8(ToolDesigns[i].hint),
+                        [this, action = actions[i]] { (this->*action)(); });
+    for (QLabel *decoration :
+         {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image11,
+          Image12, Image13, Image14, Image15, Image16, Label10, Label11})
+        describeAsDecoration(decoration);
+}
+
 TForm1::ToolPictures TForm1::tool(Tool which)
 {
     const ToolDesign &design = ToolDesigns[which];
@@ -460,8 +484,8 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::loadBackground()
 {
     if (Image2->pixmap().isNull())
-        Image2->setPixmap(
-            QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/main_background.jpg"))));
+        Image2->setPixmap(QPixmap::fromImage(
+            loadPicture(QStringLiteral(":/art/main_background.jpg"), devicePixelRatioF())));
 }
 
 void TForm1::FormActivate()
@@ -502,6 +526,8 @@ void TForm1::Button1Click()
     sizeMenuLabels();
     Button1->hide();
     Button2->hide();
+    // The background covers the question; hidden, it is not read out as showing either.
+    Label9->hide();
     Image2->show();
     ListBox1->show();
     for (QLabel *TForm1::*label : MenuLabels)
@@ -734,7 +760,7 @@ void TForm1::ListBox1DblClick()
     // Rows stand in the order of the systems' numbers.
     if (row < 0 || row >= SystemCount)
         return;
-    reportingErrors([&] { showTextFile(userSignTextPath(*Form2, System(row + 1))); }, this);
+    reportingErrors([&] { showTextFile(userSignTextPath(*Form2, System(row + 1))); });
 }
 
 // Tool buttons
@@ -900,6 +926,7 @@ void TForm1::backAction()
 void TForm1::startOverAction()
 {
     Edit6 = QStringLiteral("35");
+    Label9->show();
     Image2->hide();
     ListBox1->hide();
     ListBox1->clear();
@@ -920,7 +947,7 @@ void TForm1::saveAction()
 {
     // Only what is on show is saved: say so rather than ask for a name and write nothing.
     if (Memo1->isHidden() && ListBox1->isHidden()) {
-        showNoticeBox(QString::fromUtf8(NothingToSave), this);
+        showNoticeBox(QString::fromUtf8(NothingToSave));
         return;
     }
     m_saveFileName = chooseSaveFile();
@@ -936,7 +963,7 @@ void TForm1::saveAction()
             source.rows.append(ListBox1->item(row)->text());
         return source;
     };
-    reportingErrors([] { Form2->Button7Click(); }, this);
+    reportingErrors([] { Form2->Button7Click(); });
 }
 
 void TForm1::settingsAction()

@@ -166,6 +166,7 @@ private:
     void highlightMenuLabel(int index);
     void chooseSystem(int number);
     void loadBackground();
+    void describeForScreenReaders();
     void sizeMenuLabels();
 
     ToolButton *m_toolButtons[ToolCount] = {};

@@ -2,6 +2,7 @@
 
 #include "toolkit/color_key.h"
 #include "toolkit/focus_mark.h"
+#include "toolkit/picture.h"
 
 #include <QCursor>
 #include <QHelpEvent>
@@ -13,8 +14,9 @@
 
 void ToolPicture::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull() && !m_resource.isEmpty())
-        m_picture = transparentPicture(QImage(m_resource));
+    const qreal ratio = devicePixelRatioF();
+    if ((m_picture.isNull() || m_picture.devicePixelRatio() != ratio) && !m_resource.isEmpty())
+        m_picture = transparentPicture(loadPicture(m_resource, ratio), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }

@@ -6,10 +6,12 @@
 #include "main_window/tform1.h"
 #include "toolkit/error_box.h"
 #include "toolkit/text_list.h"
+#include "toolkit/window_owner.h"
 #include "ui_tform6.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QShowEvent>
 
 TForm6::TForm6(QWidget *parent)
@@ -37,6 +39,7 @@ TForm6::TForm6(QWidget *parent)
 
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
+    belongToMainWindow(this);
 }
 
 TForm6::~TForm6() = default;
@@ -47,6 +50,9 @@ void TForm6::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
         FormActivate();
+    // At the centre of the desktop, as designed, not where Qt centres a dialog of the main window.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 

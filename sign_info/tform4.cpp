@@ -6,6 +6,7 @@
 #include "sign_info/sign_texts.h"
 #include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
+#include "toolkit/window_owner.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -35,6 +36,7 @@ TForm4::TForm4(QWidget *parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm4::SpeedButton3Click);
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm4::SpeedButton4Click);
+    belongToMainWindow(this);
 }
 
 bool TForm4::event(QEvent *event)
@@ -65,12 +67,10 @@ void TForm4::FormActivate()
 void TForm4::showText(const QString &path)
 {
     // A text that cannot be read leaves the chooser open, the error box over it.
-    reportingErrors(
-        [&] {
-            Form1->showTextFile(path);
-            close();
-        },
-        this);
+    reportingErrors([&] {
+        Form1->showTextFile(path);
+        close();
+    });
 }
 
 void TForm4::SpeedButton1Click()

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 
 // Answers every message box that comes up while it lives with OK and records what it said, so a
 // test can run code that shows the program's error box.
@@ -16,6 +17,7 @@ public:
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 texts << box->text();
                 titles << box->windowTitle();
+                owners << box->windowHandle()->transientParent();
                 box->accept();
             }
         });
@@ -24,6 +26,7 @@ public:
 
     QStringList texts;
     QStringList titles;
+    QList<QWindow *> owners; // what each box was shown as belonging to
 
 private:
     QTimer m_timer;

@@ -1,9 +1,22 @@
 #include "toolkit/color_key.h"
 
-QPixmap transparentPicture(const QImage &image)
+#include "toolkit/picture.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+// Xlib's macros clash with Qt's names: it comes last.
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+namespace {
+
+QImage keyed(const QImage &image)
 {
-    if (image.isNull())
-        return {};
     const QRgb key = image.pixel(0, image.height() - 1);
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < keyed.height(); ++y) {
@@ -13,12 +26,90 @@ QPixmap transparentPicture(const QImage &image)
                 line[x] = 0;
         }
     }
-    return QPixmap::fromImage(keyed);
+    return keyed;
+}
+
+} // namespace
+
+QPixmap transparentPicture(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    return QPixmap::fromImage(keyed(image));
+}
+
+QPixmap transparentPicture(const QImage &image, qreal ratio)
+{
+    if (image.isNull())
+        return {};
+    QImage fitted = fitToRatio(keyed(image), ratio).convertToFormat(QImage::Format_ARGB32);
+    if (fitted.devicePixelRatio() != image.devicePixelRatio()) {
+        // Scaling blends the edges into the see-through colour; a half-covered pixel is either
+        // the picture's or the desktop's, as the key decides at the drawn size.
+        for (int y = 0; y < fitted.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(fitted.scanLine(y));
+            for (int x = 0; x < fitted.width(); ++x)
+                line[x] = qAlpha(line[x]) >= 128 ? line[x] | 0xff000000 : 0;
+        }
+    }
+    return QPixmap::fromImage(fitted);
 }
 
 QBitmap colorKeyMask(const QImage &windowImage, QColor key)
 {
-    const QImage rgb = windowImage.convertToFormat(QImage::Format_RGB32);
+    QImage rgb = windowImage.convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = rgb.devicePixelRatio();
+    if (ratio != 1) {
+        // Each window pixel takes the device pixel under its middle.
+        const QSize logical(qRound(rgb.width() / ratio), qRound(rgb.height() / ratio));
+        const auto device = [ratio](int x, int limit) {
+            return std::min(limit - 1, int((x + 0.5) * ratio));
+        };
+        QImage window(logical, QImage::Format_RGB32);
+        for (int y = 0; y < logical.height(); ++y) {
+            const auto *from =
+                reinterpret_cast<const QRgb *>(rgb.constScanLine(device(y, rgb.height())));
+            auto *to = reinterpret_cast<QRgb *>(window.scanLine(y));
+            for (int x = 0; x < logical.width(); ++x)
+                to[x] = from[device(x, rgb.width())];
+        }
+        rgb = window;
+    }
     const QImage keyMask = rgb.createMaskFromColor(key.rgb(), Qt::MaskInColor);
     return QBitmap::fromImage(keyMask);
+}
+
+void setColorKeyShape(QWidget *window, const QImage &grab, QColor key)
+{
+    window->setMask(colorKeyMask(grab, key));
+    const qreal ratio = grab.devicePixelRatio();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (ratio == std::floor(ratio) || !x11 || !window->windowHandle())
+        return;
+    // The screen places the window's pictures and controls at fractional pixels a little
+    // differently than the grab does; a pixel beside the key colour may show either, so it is cut.
+    const QImage device = grab.convertToFormat(QImage::Format_RGB32);
+    const int width = device.width(), height = device.height();
+    const auto keyed = [&device, key, width, height](int x, int y) {
+        return x < 0 || y < 0 || x >= width || y >= height ||
+               (device.pixel(x, y) & RGB_MASK) == (key.rgb() & RGB_MASK);
+    };
+    std::vector<XRectangle> rectangles;
+    for (int y = 0; y < height; ++y) {
+        int start = -1;
+        for (int x = 0; x <= width; ++x) {
+            const bool shown = x < width && !keyed(x, y) && !keyed(x - 1, y) && !keyed(x + 1, y) &&
+                               !keyed(x, y - 1) && !keyed(x, y + 1);
+            if (shown && start < 0)
+                start = x;
+            if (!shown && start >= 0) {
+                rectangles.push_back(
+                    {short(start), short(y), static_cast<unsigned short>(x - start), 1});
+                start = -1;
+            }
+        }
+    }
+    XShapeCombineRectangles(x11->display(), window->winId(), ShapeBounding, 0, 0, rectangles.data(),
+                            int(rectangles.size()), ShapeSet, YXBanded);
+    XFlush(x11->display());
 }

@@ -1,6 +1,7 @@
 #include "toolkit/error_box.h"
 
 #include "toolkit/exception.h"
+#include "toolkit/window_owner.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,6 +20,8 @@ void showErrorBox(const QString &message, const QString &reason, QWidget *parent
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message, reason),
                     QMessageBox::Ok, parent);
+    if (!parent)
+        belongToMainWindow(&box);
     // A path in the message is worth copying.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
@@ -28,6 +31,8 @@ void showNoticeBox(const QString &text, QWidget *parent)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Orlenta"), text, QMessageBox::Ok,
                     parent);
+    if (!parent)
+        belongToMainWindow(&box);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }

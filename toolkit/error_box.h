@@ -9,7 +9,8 @@ class QWidget;
 // there is one, follows on a line of its own.
 QString errorBoxText(const QString &message, const QString &reason = QString());
 
-// The program's error box: title "Orlenta", stop icon, one OK button.
+// The program's error box: title "Orlenta", stop icon, one OK button; without a parent it
+// belongs to the main window.
 void showErrorBox(const QString &message, const QString &reason = QString(),
                   QWidget *parent = nullptr);
 

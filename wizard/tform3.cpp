@@ -5,9 +5,10 @@
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/accessible.h"
 #include "toolkit/color_key.h"
 #include "toolkit/focus_mark.h"
-#include "toolkit/jpeg_image.h"
+#include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
 
 #include <QCloseEvent>
@@ -221,6 +222,24 @@ TForm3::TForm3(QWidget *parent)
     // Pointer events of the pictures, and every change of what shows, which reshapes the window.
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
+    describeForScreenReaders();
+}
+
+void TForm3::describeForScreenReaders()
+{
+    describeControl(this, QAccessible::Window, QStringLiteral("Дата рождения"));
+    const std::pair<QComboBox *, QString> lists[] = {{ComboBox1, QStringLiteral("Год")},
+                                                     {ComboBox2, QStringLiteral("Месяц")},
+                                                     {ComboBox3, QStringLiteral("Число")}};
+    for (const auto &[list, name] : lists) {
+        describeControl(list, QAccessible::ComboBox, name);
+        list->lineEdit()->setAccessibleName(name);
+    }
+    for (QLabel *arrow : {Image5, Image6})
+        describeControl(arrow, QAccessible::Button, QStringLiteral("Назад"),
+                        [this] { Image6Click(); });
+    for (QLabel *decoration : {Image1, Image2, Image3, Image4})
+        describeAsDecoration(decoration);
 }
 
 void TForm3::SpeedButton1Click()
@@ -540,9 +559,14 @@ void TForm3::loadPictures()
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    Image4->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_bubble.png"))));
-    Image5->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow.png"))));
-    Image6->setPixmap(transparentPicture(QImage(QStringLiteral(":/art/wizard_arrow_lit.png"))));
+    const qreal ratio = devicePixelRatioF();
+    const auto keyed = [ratio](const char *name) {
+        return transparentPicture(
+            loadPicture(QStringLiteral(":/art/%1.png").arg(QLatin1String(name)), ratio), ratio);
+    };
+    Image4->setPixmap(keyed("wizard_bubble"));
+    Image5->setPixmap(keyed("wizard_arrow"));
+    Image6->setPixmap(keyed("wizard_arrow_lit"));
 }
 
 // The page frames first show when the user leaves the greeting; until then they would only take
@@ -552,9 +576,14 @@ void TForm3::loadPageFrames()
     if (m_framesLoaded)
         return;
     m_framesLoaded = true;
-    Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page1.jpg"))));
-    Image2->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page2.jpg"))));
-    Image3->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/art/wizard_page3.jpg"))));
+    const qreal ratio = devicePixelRatioF();
+    const auto frame = [ratio](const char *name) {
+        return QPixmap::fromImage(fitToRatio(
+            loadPicture(QStringLiteral(":/art/%1.jpg").arg(QLatin1String(name)), ratio), ratio));
+    };
+    Image1->setPixmap(frame("wizard_page1"));
+    Image2->setPixmap(frame("wizard_page2"));
+    Image3->setPixmap(frame("wizard_page3"));
 }
 
 void TForm3::scheduleMaskUpdate()
@@ -570,6 +599,5 @@ void TForm3::updateMask()
     m_maskTimer->stop();
     if (!isVisible())
         return;
-    const QBitmap mask = colorKeyMask(grab().toImage(), KeyGreen);
-    setMask(mask);
+    setColorKeyShape(this, grab().toImage(), KeyGreen);
 }

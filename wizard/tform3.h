@@ -83,6 +83,7 @@ private:
     void advance(QLabel *from, QLabel *to);
     void hideStep(QComboBox *list, QToolButton *button);
     void loadPictures();
+    void describeForScreenReaders();
     void loadPageFrames();
     void scheduleMaskUpdate();
     void updateMask();

@@ -1,3 +1,4 @@
+#include "about/tform5.h"
 #include "app/application.h"
 #include "app/forms.h"
 #include "app/startup.h"
@@ -7,6 +8,7 @@
 #include "program_dir.h"
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
+#include "toolkit/error_box.h"
 #include "toolkit/exception.h"
 #include "wizard/tform3.h"
 
@@ -43,6 +45,7 @@ private slots:
     void handlerExceptionsReachTheErrorBox();
     void handlersReportTheirOwnFailures_data();
     void handlersReportTheirOwnFailures();
+    void dialogsBelongToTheMainWindow();
 };
 
 void TestStartup::missingSettingsStopsTheStart()
@@ -142,6 +145,22 @@ void TestStartup::handlersReportTheirOwnFailures()
         QVERIFY_THROWS_NO_EXCEPTION(settings.Button1Click());
     }
     QCOMPARE(catcher.texts, QStringList(shown.arg(dir.path())));
+}
+
+void TestStartup::dialogsBelongToTheMainWindow()
+{
+    ProgramDir dir;
+    QVERIFY(createForms(dir.executable()));
+    const std::unique_ptr<QWidget> dialogs[] = {
+        std::make_unique<TForm4>(), std::make_unique<TForm5>(), std::make_unique<TForm6>()};
+    for (const auto &dialog : dialogs) {
+        QVERIFY(dialog->windowHandle());
+        QCOMPARE(dialog->windowHandle()->transientParent(), Form1->windowHandle());
+        QVERIFY(!dialog->parentWidget()); // a child would be placed over its parent
+    }
+    MessageBoxCatcher catcher;
+    showErrorBox(QStringLiteral("Cannot open file x"));
+    QCOMPARE(catcher.owners, QList<QWindow *>{Form1->windowHandle()});
 }
 
 int main(int argc, char *argv[])

@@ -33,7 +33,7 @@ start_display() {
     local n
     for n in $(seq $((100 + $$ % 400)) 600); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 ${SCREEN:-1280x1024}x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 100); do
