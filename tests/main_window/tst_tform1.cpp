@@ -61,6 +61,8 @@ public:
             if (modal && !modal->inherits("QMessageBox") && modal->isVisible()) {
                 seen << QString::fromLatin1(modal->metaObject()->className());
                 mainWindowVisible << Form1->isVisible();
+                if (beforeClosing)
+                    beforeClosing(modal);
                 modal->close();
             }
         });
@@ -68,6 +70,7 @@ public:
     }
     QStringList seen;
     QList<bool> mainWindowVisible;
+    std::function<void(QWidget *)> beforeClosing; // sees the window while it is still open
 
 private:
     QTimer m_timer;
@@ -591,14 +594,10 @@ void TestTForm1::menuClickOpensChooser()
     ModalCloser closer;
     QString title;
     bool modal = false;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, [&] {
-        if (Form4 && Form4->isVisible() && title.isEmpty()) {
-            title = Form4->windowTitle();
-            modal = Form4->isModal();
-        }
-    });
-    probe.start(1);
+    closer.beforeClosing = [&](QWidget *chooser) {
+        title = chooser->windowTitle();
+        modal = chooser->isModal();
+    };
     const QLabel *labels[] = {Form1->Label2, Form1->Label6};
     const char *const titles[] = {"Китайский гороскоп (по году рождения)",
                                   "Мифологический гороскоп (тёмные стороны души)"};
