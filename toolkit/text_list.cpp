@@ -1,6 +1,8 @@
 #include "toolkit/text_list.h"
 
 #include "toolkit/exception.h"
+#include "toolkit/file_reason.h"
+#include "toolkit/regular_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,38 +46,7 @@ QStringList fromBytes(const QByteArray &bytes)
 
 QString failureReason(int error, bool writing)
 {
-    switch (error) {
-    case ENOENT:
-        return writing ? QStringLiteral("Нет такой папки.") : QStringLiteral("Нет такого файла.");
-    case EISDIR:
-        return QStringLiteral("Это папка.");
-    case ENOTDIR:
-        return QStringLiteral("Часть пути — не папка.");
-    case EACCES:
-    case EPERM:
-        return writing ? QStringLiteral("Нет прав на запись.")
-                       : QStringLiteral("Нет прав на чтение.");
-    case EROFS:
-        return QStringLiteral("Диск только для чтения.");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("Нет места на диске.");
-    case EFBIG:
-        return QStringLiteral("Файл слишком велик для этого диска.");
-    case ENAMETOOLONG:
-        return QStringLiteral("Слишком длинное имя.");
-    case ELOOP:
-        return QStringLiteral("Ссылки в пути ведут по кругу.");
-    case EIO:
-        return QStringLiteral("Ошибка ввода-вывода на диске.");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("Открыто слишком много файлов.");
-    case ENOMEM:
-        return QStringLiteral("Не хватает памяти.");
-    default:
-        return QStringLiteral("Причина неизвестна.");
-    }
+    return fileFailureReason(writing ? FileStep::Write : FileStep::Read, error);
 }
 
 // Qt refuses some cases itself, without a system error: tell those from the file's state.
@@ -95,27 +66,14 @@ static int errorOf(const QString &path, bool writing)
 
 QStringList load(const QString &path)
 {
-    const auto failure = [&path](const QString &reason) {
-        return Exception(QStringLiteral("Cannot open file %1").arg(path), reason);
-    };
-    QFile file(path);
-    // A directory opens fine on Linux but cannot be read.
-    if (QFileInfo(path).isDir())
-        throw failure(failureReason(EISDIR, false));
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw failure(failureReason(errorOf(path, false), false));
-    const QString tooBig = QStringLiteral("Файл больше %1 МБ: это не текст программы.")
-                               .arg(MaxFileSize / (1024 * 1024));
-    if (file.size() > MaxFileSize)
-        throw failure(tooBig);
-    // A pipe or a device tells no size: read no more than one byte past the limit.
-    const QByteArray bytes = file.isSequential() ? file.read(MaxFileSize + 1) : file.readAll();
-    if (bytes.size() > MaxFileSize)
-        throw failure(tooBig);
-    if (file.error() != QFileDevice::NoError)
-        throw failure(failureReason(errorOf(path, false), false));
-    return fromBytes(bytes);
+    const RegularFile::Contents read = RegularFile::read(path, MaxFileSize);
+    if (read.error == FileError::TooBig)
+        throw Exception(QStringLiteral("Cannot open file %1").arg(path),
+                        QStringLiteral("Файл больше %1 МБ: это не текст программы.")
+                            .arg(MaxFileSize / (1024 * 1024)));
+    if (read.error)
+        throw Exception(QStringLiteral("Cannot open file %1").arg(path), read.reason());
+    return fromBytes(read.bytes);
 }
 
 QByteArray toBytes(const QStringList &lines)

@@ -1,5 +1,6 @@
 #include "program_dir.h"
 #include "toolkit/exception.h"
+#include "toolkit/file_reason.h"
 #include "toolkit/text_list.h"
 
 #include <QtTest>
@@ -17,6 +18,8 @@ private slots:
     void uncreatableFiles_data();
     void uncreatableFiles();
     void failedSaveKeepsTheOldFile();
+    void reasonsNameTheCause_data();
+    void reasonsNameTheCause();
 };
 
 void TestTextList::splitsLines_data()
@@ -74,7 +77,7 @@ void TestTextList::unopenableFiles_data()
     QTest::newRow("a file for a folder") << "Files/big.KVETAR/x" << 1LL << "Часть пути — не папка.";
     QTest::newRow("over the limit") << "Files/big.KVETAR" << limit + 1 << tooBig;
     QTest::newRow("at the limit it loads") << "Files/big.KVETAR" << limit << QString();
-    QTest::newRow("an endless device") << "/dev/zero" << -1LL << tooBig;
+    QTest::newRow("an endless device") << "/dev/zero" << -1LL << "Это не обычный файл.";
     // clang-format on
 }
 
@@ -136,6 +139,39 @@ void TestTextList::failedSaveKeepsTheOldFile()
     if (writable)
         QSKIP("permissions do not bind this user");
     QCOMPARE(dir.read("keep.txt"), QByteArray("old\r\n"));
+}
+
+// One row per line whose wording depends on the step that failed.
+void TestTextList::reasonsNameTheCause_data()
+{
+    QTest::addColumn<FileStep>("step");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    using S = FileStep;
+    // clang-format off
+    QTest::newRow("no file to read") << S::Read << ENOENT << "Нет такого файла.";
+    QTest::newRow("no folder to write in") << S::Write << ENOENT << "Нет такой папки.";
+    QTest::newRow("no parent folder") << S::MakeFolder << ENOENT << "Папку не создать: нет папки, в которой она должна лежать.";
+    QTest::newRow("no right to make it") << S::MakeFolder << EACCES << "Папку не создать: нет прав на запись.";
+    QTest::newRow("a file in its place") << S::MakeFolder << EEXIST << "Папку не создать: на её месте файл.";
+    QTest::newRow("HOME unset") << S::MakeFolder << int(FileError::HomeUnset) << "Папку не создать: не задана домашняя папка (HOME).";
+    QTest::newRow("a dangling link") << S::FollowLink << ENOENT << "Ссылка никуда не ведёт.";
+    QTest::newRow("a link elsewhere") << S::FollowLink << int(FileError::LinkOutside) << "Ссылка ведёт в другую папку.";
+    QTest::newRow("no right to read") << S::Read << EACCES << "Нет прав на чтение.";
+    QTest::newRow("no right to write") << S::Write << EPERM << "Нет прав на запись.";
+    QTest::newRow("a name refused") << S::Write << EINVAL << "Такое имя здесь недопустимо.";
+    QTest::newRow("a trailing slash") << S::Name << int(FileError::NoName) << "Укажите имя файла.";
+    QTest::newRow("a control character") << S::Name << int(FileError::ControlChar) << "В имени файла не должно быть управляющих символов.";
+    QTest::newRow("a FIFO") << S::Read << int(FileError::NotRegular) << "Это не обычный файл.";
+    QTest::newRow("unknown") << S::Write << EDOM << "Причина неизвестна.";
+    // clang-format on
+}
+
+void TestTextList::reasonsNameTheCause()
+{
+    QFETCH(FileStep, step);
+    QFETCH(int, error);
+    QTEST(fileFailureReason(step, error), "reason");
 }
 
 QTEST_GUILESS_MAIN(TestTextList)
