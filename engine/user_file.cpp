@@ -1,0 +1,148 @@
+#include "engine/user_file.h"
+
+#include "toolkit/file_reason.h"
+#include "toolkit/regular_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+bool isLink(const QString &path)
+{
+    struct stat status;
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// Makes the folder and its parents; returns errno of the step that failed, or 0.
+int makeFolder(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat status;
+    if (::stat(name.constData(), &status) == 0)
+        return S_ISDIR(status.st_mode) ? 0 : EEXIST;
+    const QString parent = QFileInfo(folder).path();
+    if (parent != folder) {
+        if (const int error = makeFolder(parent))
+            return error;
+    }
+    if (::mkdir(name.constData(), 0700) == 0 || errno == EEXIST)
+        return 0;
+    return errno;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return !folder.isEmpty() && path.startsWith(QDir(folder).canonicalPath() + u'/');
+}
+
+QString keepAsideAt(const QString &path)
+{
+    const QString base = path + QLatin1String(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const QString aside =
+            attempt == 1 ? base : base + QLatin1String("-") + QString::number(attempt);
+        struct stat status;
+        if (::lstat(QFile::encodeName(aside).constData(), &status) == 0)
+            continue;
+        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) ==
+            0)
+            return aside;
+        return QString();
+    }
+    return QString();
+}
+
+int writeError(const QString &path)
+{
+    if (errno != 0)
+        return errno;
+    return QFileInfo(QFileInfo(path).path()).isWritable() ? 0 : EACCES;
+}
+
+} // namespace
+
+UserFile::UserFile(QString path, Check isSound, qint64 maxSize)
+    : m_path(std::move(path)), m_isSound(std::move(isSound)), m_maxSize(maxSize)
+{
+}
+
+UserFile::Content UserFile::read() const
+{
+    Content content;
+    RegularFile::Contents read = RegularFile::read(m_path, m_maxSize);
+    if (read.error == ENOENT && read.step == FileStep::Read)
+        return content;
+    if (read.error) {
+        content.status = read.error == FileError::TooBig ? Damaged : Unreadable;
+        content.reason = read.reason();
+    } else {
+        content.bytes = std::move(read.bytes);
+        content.status = !m_isSound || m_isSound(content.bytes) ? Ok : Damaged;
+        if (content.status == Damaged)
+            content.reason =
+                QStringLiteral("Файл повреждён: в нём не то, что записывает программа.");
+    }
+    return content;
+}
+
+QString UserFile::keepAside() const
+{
+    return keepAsideAt(m_path);
+}
+
+QString UserFile::update(const Change &change) const
+{
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (const int error = makeFolder(folder))
+        return fileFailureReason(FileStep::MakeFolder, error);
+
+    // Another copy of the program may be saving this very file: take turns, but never wait long
+    // (a lock left by a copy that died is taken over).
+    QLockFile lock(m_path + QLatin1String(".lock"));
+    lock.tryLock(2000);
+
+    // A link the user made to a file of their own is followed; one leading elsewhere is not.
+    QString target = m_path;
+    if (isLink(m_path)) {
+        target = QFileInfo(m_path).canonicalFilePath();
+        if (target.isEmpty())
+            return fileFailureReason(FileStep::FollowLink, ENOENT);
+        if (!isInside(target, folder) && !isInside(target, QDir::homePath()))
+            return fileFailureReason(FileStep::FollowLink, FileError::LinkOutside);
+    }
+
+    const Content now = UserFile(target, m_isSound, m_maxSize).read();
+    if (now.status == Unreadable || now.status == Damaged) {
+        struct stat status;
+        if (::stat(QFile::encodeName(target).constData(), &status) == 0 && S_ISDIR(status.st_mode))
+            return fileFailureReason(FileStep::Write, EISDIR);
+        errno = 0;
+        if (keepAsideAt(target).isEmpty())
+            return fileFailureReason(FileStep::Write, writeError(target));
+    }
+    const QByteArray bytes = change(now.bytes);
+    if (now.status == Ok && bytes == now.bytes)
+        return QString();
+
+    QSaveFile file(target);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return fileFailureReason(FileStep::Write, writeError(target));
+    // commit() does not see a failed flush and would put the short file in place: flush first.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return fileFailureReason(FileStep::Write, writeError(target));
+    errno = 0;
+    if (!file.commit())
+        return fileFailureReason(FileStep::Write, writeError(target));
+    return QString();
+}
