@@ -5,6 +5,7 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/accessible.h"
+#include "toolkit/design.h"
 #include "toolkit/focus_mark.h"
 #include "toolkit/window_owner.h"
 
@@ -32,11 +33,7 @@ const QColor Navy(0x00, 0x00, 0x80);
 
 QFont linkFont(int pixels, bool underline)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    font.setUnderline(underline);
-    return font;
+    return pixelFont(QStringLiteral("MS Sans Serif"), pixels, true, underline);
 }
 
 // A transparent label sized to its text; an invalid colour keeps the window-text colour.
@@ -46,22 +43,11 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, const
     auto *label = new FocusLabel(text, parent);
     label->setFocusPolicy(Qt::NoFocus);
     label->setFont(font);
-    if (color.isValid()) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, color);
-        label->setPalette(palette);
-    }
+    if (color.isValid())
+        setTextColor(label, color);
     label->move(left, top);
     label->adjustSize();
     return label;
-}
-
-// The whole font, colour included, as the hot and normal templates carry it.
-void copyFont(const QLabel *from, QLabel *to)
-{
-    to->setFont(from->font());
-    to->setPalette(from->palette());
-    to->adjustSize();
 }
 
 // An open interval of client pixels: a point on a bound is outside.
@@ -129,9 +115,7 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(345, 281);
     move(230, 122);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setDesignFont(this);
     setMouseTracking(true);
 
     Image2 = new QLabel(this);
@@ -274,7 +258,9 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
     for (const HotLink &link : Links) {
         const QLabel *font =
             this->*(link.contains(pos.x(), pos.y()) ? link.fonts.hot : link.fonts.normal);
-        copyFont(font, this->*link.label);
+        QLabel *const label = this->*link.label;
+        copyFont(font, label);
+        label->adjustSize(); // the link's label fits its text, as the design sizes it
     }
 }
 

@@ -12,6 +12,7 @@
 #include "sign_info/sign_texts.h"
 #include "sign_info/tform4.h"
 #include "toolkit/accessible.h"
+#include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -37,29 +37,6 @@ namespace {
 
 const char *const Question = "Вы готовы узнать о себе?";
 const char *const NothingToSave = "Сохранять нечего: откройте список знаков или текст.";
-
-QFont pixelFont(const QString &family, int pixels, bool bold = false, bool underline = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
-
-// A label takes another's whole font: face, size, style and colour.
-void copyFont(const QLabel *from, QLabel *to)
-{
-    to->setFont(from->font());
-    setTextColor(to, from->palette().color(QPalette::WindowText));
-}
 
 void setToolPicture(QLabel *picture, const QByteArray &name)
 {
@@ -175,7 +152,7 @@ TForm1::TForm1(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Orlenta"));
     setFixedSize(817, 578);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setDesignFont(this);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -462,8 +439,7 @@ void TForm1::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        if (const QScreen *screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
         // The main form is active once the message loop shows it, even where no window manager
         // hands out activation. Queued, so the loading screen is on screen before the wizard
         // starts work of its own.

@@ -4,6 +4,7 @@
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
+#include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/text_list.h"
 #include "toolkit/window_owner.h"
@@ -11,7 +12,6 @@
 
 #include <QButtonGroup>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 TForm6::TForm6(QWidget *parent)
@@ -20,9 +20,7 @@ TForm6::TForm6(QWidget *parent)
 {
     m_ui->setupUi(this);
     setFixedSize(size());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setDesignFont(this);
     QPalette buttonFace = palette();
     buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
     setPalette(buttonFace);
@@ -51,8 +49,7 @@ void TForm6::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         FormActivate();
     // At the centre of the desktop, as designed, not where Qt centres a dialog of the main window.
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

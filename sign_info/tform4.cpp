@@ -4,21 +4,19 @@
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "sign_info/sign_texts.h"
+#include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
 #include "toolkit/window_owner.h"
 
 #include <QEvent>
-#include <QScreen>
 #include <QToolButton>
 
 TForm4::TForm4(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setFixedSize(268, 127);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setDesignFont(this);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
@@ -50,8 +48,7 @@ void TForm4::showEvent(QShowEvent *event)
 {
     // Without a window manager nothing may activate the chooser; it must still be set up.
     FormActivate();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(event);
 }
 

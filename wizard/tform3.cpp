@@ -7,6 +7,7 @@
 #include "main_window/tform1.h"
 #include "toolkit/accessible.h"
 #include "toolkit/color_key.h"
+#include "toolkit/design.h"
 #include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -51,12 +51,11 @@ const Month Months[] = {
     {"октябрь", " октября ", 31}, {"ноябрь", " ноября ", 30},  {"декабрь", " декабря ", 31},
 };
 
-QFont pixelFont(const QString &family, int pixels, bool boldItalic = false)
+// The speech bubble's lines: Book Antiqua, bold italic.
+QFont promptFont()
 {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(boldItalic);
-    font.setItalic(boldItalic);
+    QFont font = pixelFont(QStringLiteral("Book Antiqua"), 16, true);
+    font.setItalic(true);
     return font;
 }
 
@@ -138,7 +137,7 @@ TForm3::TForm3(QWidget *parent)
       ComboBox5(dayList(30)), ComboBox6(dayList(29)), ComboBox7(dayList(28))
 {
     setFixedSize(464, 388);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setDesignFont(this);
     QPalette green = palette();
     green.setColor(QPalette::Window, KeyGreen);
     setPalette(green);
@@ -161,7 +160,7 @@ TForm3::TForm3(QWidget *parent)
 
     Label1 = new PromptLabel(this);
     Label1->setWordWrap(true);
-    Label1->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
+    Label1->setFont(promptFont());
     QPalette prompt = Label1->palette();
     prompt.setColor(QPalette::WindowText, PromptColor);
     prompt.setColor(QPalette::Window, MenuColor);
@@ -171,7 +170,7 @@ TForm3::TForm3(QWidget *parent)
     Label1->setText(Greeting); // measured when first shown, as is the date line
 
     Label2 = new QLabel(this);
-    Label2->setFont(pixelFont(QStringLiteral("Book Antiqua"), 16, true));
+    Label2->setFont(promptFont());
     QPalette white = Label2->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(white);
@@ -538,8 +537,7 @@ void TForm3::showEvent(QShowEvent *event)
     loadPictures();
     setPrompt(Label1->text());
     setDateLine();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QWidget::showEvent(event);
     updateMask();
 }
