@@ -2,6 +2,7 @@
 
 #include "engine/tform2.h"
 #include "toolkit/error_box.h"
+#include "toolkit/modal.h"
 #include "toolkit/text_list.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ QString SaveDialog::run()
     // selectFile() ignores an empty name; the name field is the dialog's own line edit.
     if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
         name->clear();
-    if (exec() != QDialog::Accepted)
+    if (execModal(*this) != QDialog::Accepted)
         return {};
     const QString chosen = selectedFiles().value(0);
     // A name typed with its folder does not move the dialog there by itself.

@@ -15,6 +15,7 @@
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
+#include "toolkit/modal.h"
 #include "toolkit/picture.h"
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
@@ -170,6 +171,11 @@ TForm1::TForm1(QWidget *parent)
     chooseSaveFile = [this] {
         if (!SaveDialog1)
             SaveDialog1 = new SaveDialog(this);
+        // Asked again while it is open, it stays the one question.
+        if (SaveDialog1->isVisible()) {
+            raiseWindow(SaveDialog1);
+            return QString();
+        }
         return SaveDialog1->run();
     };
 
@@ -642,12 +648,14 @@ bool TForm1::menuKeyPress(int index, QKeyEvent *event)
 
 void TForm1::chooseSystem(int number)
 {
+    // A chooser open already keeps its system.
+    if (Form4) {
+        raiseWindow(Form4);
+        return;
+    }
     Form2->Edit1 = QString::fromUtf8(systemInfo(System(number)).title);
     Form2->Edit16 = QString::number(number);
-    Form4 = new TForm4;
-    Form4->exec();
-    delete Form4;
-    Form4 = nullptr;
+    runModal(Form4);
     backFromModal();
     unlightMenuLabelLeft(number - 1);
 }
@@ -944,21 +952,20 @@ void TForm1::saveAction()
 
 void TForm1::settingsAction()
 {
-    Form6 = new TForm6;
-    Form6->exec();
-    delete Form6;
-    Form6 = nullptr;
-    backFromModal();
+    if (runModal(Form6) != ModalAlreadyOpen)
+        backFromModal();
 }
 
 void TForm1::aboutAction()
 {
+    // The about window open already stays as it is; this one would hide the main window.
+    if (Form5) {
+        raiseWindow(Form5);
+        return;
+    }
     hide();
     loadBackground(); // the about window draws over it
-    Form5 = new TForm5;
-    Form5->exec();
-    delete Form5;
-    Form5 = nullptr;
+    runModal(Form5);
     backFromModal();
 }
 

@@ -1,33 +1,33 @@
 #pragma once
 
-#include <QApplication>
+#include "toolkit/modal.h"
+
 #include <QMessageBox>
 #include <QStringList>
-#include <QTimer>
 #include <QWindow>
 
-// Answers every message box that comes up while it lives with OK and records what it said, so a
-// test can run code that shows the program's error box.
+// Stands in for the user at every message box while it lives: records what each box said and
+// answers it with OK (or `answer`), without the box ever showing.
 class MessageBoxCatcher
 {
 public:
     MessageBoxCatcher()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                titles << box->windowTitle();
-                owners << box->windowHandle()->transientParent();
-                box->accept();
-            }
+        m_previous = ModalSeam::setBoxSink([this](QMessageBox &box) {
+            texts << box.text();
+            titles << box.windowTitle();
+            owners << (box.windowHandle() ? box.windowHandle()->transientParent() : nullptr);
+            return answer;
         });
-        m_timer.start(5);
     }
+    ~MessageBoxCatcher() { ModalSeam::setBoxSink(std::move(m_previous)); }
+    Q_DISABLE_COPY_MOVE(MessageBoxCatcher)
 
     QStringList texts;
     QStringList titles;
     QList<QWindow *> owners; // what each box was shown as belonging to
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
 
 private:
-    QTimer m_timer;
+    ModalSeam::BoxSink m_previous;
 };

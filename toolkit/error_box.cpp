@@ -1,9 +1,9 @@
 #include "toolkit/error_box.h"
 
 #include "toolkit/exception.h"
+#include "toolkit/modal.h"
 #include "toolkit/window_owner.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 QString errorBoxText(const QString &message, const QString &reason)
@@ -24,7 +24,7 @@ void showErrorBox(const QString &message, const QString &reason, QWidget *parent
         belongToMainWindow(&box);
     // A path in the message is worth copying.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box.exec();
+    execBox(box);
 }
 
 void showNoticeBox(const QString &text, QWidget *parent)
@@ -34,7 +34,7 @@ void showNoticeBox(const QString &text, QWidget *parent)
     if (!parent)
         belongToMainWindow(&box);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box.exec();
+    execBox(box);
 }
 
 void showCurrentError(QWidget *parent)

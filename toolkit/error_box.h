@@ -10,7 +10,8 @@ class QWidget;
 QString errorBoxText(const QString &message, const QString &reason = QString());
 
 // The program's error box: title "Orlenta", stop icon, one OK button; without a parent it
-// belongs to the main window.
+// belongs to the main window. Like every message box it runs through execBox() (toolkit/modal.h),
+// where a test can take it.
 void showErrorBox(const QString &message, const QString &reason = QString(),
                   QWidget *parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
+#include "modal_catcher.h"
 #include "pointer.h"
 #include "sign_info/tform4.h"
 #include "toolkit/text_list.h"
@@ -13,10 +14,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -49,32 +50,6 @@ QByteArray cp1251Lines(const QStringList &lines)
         bytes += QByteArray(encode(line)) + "\r\n";
     return bytes;
 }
-
-// Closes every modal window but message boxes as soon as it shows, noting its class.
-class ModalCloser
-{
-public:
-    ModalCloser()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal && !modal->inherits("QMessageBox") && modal->isVisible()) {
-                seen << QString::fromLatin1(modal->metaObject()->className());
-                mainWindowVisible << Form1->isVisible();
-                if (beforeClosing)
-                    beforeClosing(modal);
-                modal->close();
-            }
-        });
-        m_timer.start(5);
-    }
-    QStringList seen;
-    QList<bool> mainWindowVisible;
-    std::function<void(QWidget *)> beforeClosing; // sees the window while it is still open
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -363,13 +338,26 @@ void TestTForm1::toolActions()
     QVERIFY(Form1->Memo1->isHidden());
     QCOMPARE(looks(), QStringLiteral("HIIII"));
 
-    ModalCloser closer;
+    // Each window is made once and gone afterwards; asked for again while it is open, it is raised.
+    QList<bool> mainWindowVisible;
+    QList<QPointer<QDialog>> windows;
+    ModalCatcher closer([&](QDialog &window) {
+        mainWindowVisible << Form1->isVisible();
+        windows << &window;
+        if (Form6)
+            Form1->Image12Click();
+        else
+            Form1->Image15Click();
+        QVERIFY(window.isVisible());
+    });
     m_pointer->move(toolPoint(3));
     m_pointer->click(toolPoint(3));
     m_pointer->move(toolPoint(4));
     m_pointer->click(toolPoint(4));
     QCOMPARE(closer.seen, QStringList({QStringLiteral("TForm6"), QStringLiteral("TForm5")}));
-    QCOMPARE(closer.mainWindowVisible, QList<bool>({true, false}));
+    QCOMPARE(mainWindowVisible, QList<bool>({true, false}));
+    QCOMPARE(windows.size(), 2);
+    QVERIFY(windows[0].isNull() && windows[1].isNull());
     QCOMPARE(Form5, nullptr);
     QCOMPARE(Form6, nullptr);
 }
@@ -396,7 +384,7 @@ void TestTForm1::keyboard()
     QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_saveDialogRuns, 1);
     {
-        ModalCloser closer;
+        ModalCatcher closer;
         QTest::keyClick(Form1, Qt::Key_Comma, Qt::ControlModifier);
         QCOMPARE(closer.seen, QStringList(QStringLiteral("TForm6")));
     }
@@ -568,14 +556,8 @@ void TestTForm1::menuAndToolsByKeyboard()
     // Return opens the chooser as a click does, the label lit while it is open; the pointer being
     // elsewhere, the light is out when it closes.
     bool litWhileOpen = false;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, [&] {
-        if (Form4 && Form4->isVisible()) {
-            litWhileOpen = Form1->Label2->font() == Form1->Label10->font();
-            Form4->close();
-        }
-    });
-    probe.start(1);
+    ModalCatcher closer(
+        [&](QDialog &) { litWhileOpen = Form1->Label2->font() == Form1->Label10->font(); });
     QTest::keyClick(Form1->Label2, Qt::Key_Return);
     QVERIFY(litWhileOpen);
     QCOMPARE(Form2->Edit16, QStringLiteral("2"));
@@ -591,13 +573,14 @@ void TestTForm1::menuAndToolsByKeyboard()
 void TestTForm1::menuClickOpensChooser()
 {
     Form1->Button1Click();
-    ModalCloser closer;
     QString title;
     bool modal = false;
-    closer.beforeClosing = [&](QWidget *chooser) {
-        title = chooser->windowTitle();
-        modal = chooser->isModal();
-    };
+    ModalCatcher closer([&](QDialog &chooser) {
+        title = chooser.windowTitle();
+        modal = chooser.isModal();
+        Form1->Label7Click(); // the open chooser keeps its system
+        QCOMPARE(chooser.windowTitle(), title);
+    });
     const QLabel *labels[] = {Form1->Label2, Form1->Label6};
     const char *const titles[] = {"Китайский гороскоп (по году рождения)",
                                   "Мифологический гороскоп (тёмные стороны души)"};

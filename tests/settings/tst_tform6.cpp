@@ -5,6 +5,7 @@
 #include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
+#include "modal_catcher.h"
 #include "settings/tform6.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -240,18 +240,16 @@ void TestTForm6::missingFolderKeepsWindowOpen()
     bool openAfterError = false;
     QString speedAfterError;
 
-    Form6 = new TForm6;
-    QTimer::singleShot(0, Form6, [&] {
+    ModalCatcher settings([&](QDialog &) {
         choose(*Form6, Clear, 2);
         QTest::mouseClick(Form6->Button1, Qt::LeftButton);
         openAfterError = Form6->isVisible();
         speedAfterError = Form2->Edit18;
         QTest::mouseClick(Form6->Button2, Qt::LeftButton);
     });
-    Form6->exec();
-    delete Form6;
-    Form6 = nullptr;
+    Form1->Image12Click();
 
+    QCOMPARE(settings.seen, QStringList(QStringLiteral("TForm6")));
     QVERIFY(openAfterError);
     QCOMPARE(catcher.texts, QStringList(QStringLiteral("Cannot create file %1.\nНет такой папки.")
                                             .arg(forms.dir.file("setting/setting.kvt"))));

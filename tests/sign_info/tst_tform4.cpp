@@ -5,13 +5,14 @@
 #include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
+#include "modal_catcher.h"
 #include "sign_info/tform4.h"
+#include "toolkit/modal.h"
 #include "toolkit/text_list.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <array>
@@ -87,20 +88,12 @@ void TestTForm4::cleanup()
 
 void TestTForm4::chooseFromMenu(int system, const std::function<void(TForm4 *)> &step)
 {
-    bool ran = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        if (!ran && Form4 && Form4->isVisible()) {
-            ran = true;
-            step(Form4);
-        }
-    });
-    poll.start(1);
+    ModalCatcher chooser([&](QDialog &) { step(Form4); });
     const auto clicks = std::array{&TForm1::Label1Click, &TForm1::Label2Click, &TForm1::Label3Click,
                                    &TForm1::Label4Click, &TForm1::Label5Click, &TForm1::Label6Click,
                                    &TForm1::Label7Click};
     (Form1->*clicks[system])();
-    QVERIFY(ran);
+    QCOMPARE(chooser.seen, QStringList(QStringLiteral("TForm4")));
     QCOMPARE(Form4, nullptr);
 }
 
@@ -203,8 +196,7 @@ void TestTForm4::unknownSystem()
     // Only the menu sets the number; a chooser shown without it loads nothing and stays open.
     Form2->Edit16 = QStringLiteral("8");
     Form2->Edit1 = QStringLiteral("Что-то");
-    Form4 = new TForm4;
-    QTimer::singleShot(0, Form4, [] {
+    ModalCatcher chooser([](QDialog &) {
         QCOMPARE(Form4->windowTitle(), QStringLiteral("Что-то"));
         Form4->SpeedButton1Click();
         Form4->SpeedButton3Click();
@@ -212,9 +204,8 @@ void TestTForm4::unknownSystem()
         QVERIFY(!Form1->ListBox1->isHidden());
         Form4->SpeedButton4Click();
     });
-    Form4->exec();
-    delete Form4;
-    Form4 = nullptr;
+    runModal(Form4);
+    QCOMPARE(chooser.seen.size(), 1);
     QVERIFY(Form1->Memo1->isHidden());
 }
 
