@@ -57,37 +57,61 @@ QPixmap transparentPicture(const QImage &image, qreal ratio)
 
 QBitmap colorKeyMask(const QImage &windowImage, QColor key)
 {
-    QImage rgb = windowImage.convertToFormat(QImage::Format_RGB32);
-    const qreal ratio = rgb.devicePixelRatio();
+    QImage argb = windowImage.convertToFormat(QImage::Format_ARGB32);
+    const qreal ratio = argb.devicePixelRatio();
     if (ratio != 1) {
         // Each window pixel takes the device pixel under its middle.
-        const QSize logical(qRound(rgb.width() / ratio), qRound(rgb.height() / ratio));
+        const QSize logical(qRound(argb.width() / ratio), qRound(argb.height() / ratio));
         const auto device = [ratio](int x, int limit) {
             return std::min(limit - 1, int((x + 0.5) * ratio));
         };
-        QImage window(logical, QImage::Format_RGB32);
+        QImage window(logical, QImage::Format_ARGB32);
         for (int y = 0; y < logical.height(); ++y) {
             const auto *from =
-                reinterpret_cast<const QRgb *>(rgb.constScanLine(device(y, rgb.height())));
+                reinterpret_cast<const QRgb *>(argb.constScanLine(device(y, argb.height())));
             auto *to = reinterpret_cast<QRgb *>(window.scanLine(y));
             for (int x = 0; x < logical.width(); ++x)
-                to[x] = from[device(x, rgb.width())];
+                to[x] = from[device(x, argb.width())];
         }
-        rgb = window;
+        argb = window;
     }
-    const QImage keyMask = rgb.createMaskFromColor(key.rgb(), Qt::MaskInColor);
-    return QBitmap::fromImage(keyMask);
+    const QRgb keyRgb = key.rgb();
+    for (int y = 0; y < argb.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            line[x] = qAlpha(line[x]) == 0 || (line[x] & RGB_MASK) == (keyRgb & RGB_MASK)
+                          ? keyRgb
+                          : line[x] | 0xff000000;
+    }
+    return QBitmap::fromImage(argb.createMaskFromColor(keyRgb, Qt::MaskInColor));
 }
 
-void setColorKeyShape(QWidget *window, const QImage &grab, QColor key)
+namespace {
+
+// Whether what a translucent window leaves undrawn shows the desktop: a compositor blends it. An
+// X11 display without one shows the undrawn pixels black.
+bool composited()
 {
-    window->setMask(colorKeyMask(grab, key));
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return true;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display *const display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return false;
+    const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(display));
+    return XGetSelectionOwner(display, XInternAtom(display, selection.constData(), False)) != None;
+}
+
+// At a fractional device pixel ratio Qt rounds the mask's rectangles onto the screen's pixels,
+// which can leave a line of key colour along an edge; on X11 the shape is then cut from the grab's
+// own pixels. The screen places the window's pictures and controls at fractional pixels a little
+// differently than the grab does; a pixel beside the key colour may show either, so it is cut.
+void cutFractionalShape(QWidget *window, const QImage &grab, QColor key)
+{
     const qreal ratio = grab.devicePixelRatio();
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (ratio == std::floor(ratio) || !x11 || !window->windowHandle())
+    if (ratio == std::floor(ratio) || !x11 || !x11->display() || !window->windowHandle())
         return;
-    // The screen places the window's pictures and controls at fractional pixels a little
-    // differently than the grab does; a pixel beside the key colour may show either, so it is cut.
     const QImage device = grab.convertToFormat(QImage::Format_RGB32);
     const int width = device.width(), height = device.height();
     const auto keyed = [&device, key, width, height](int x, int y) {
@@ -112,4 +136,27 @@ void setColorKeyShape(QWidget *window, const QImage &grab, QColor key)
     XShapeCombineRectangles(x11->display(), window->winId(), ShapeBounding, 0, 0, rectangles.data(),
                             int(rectangles.size()), ShapeSet, YXBanded);
     XFlush(x11->display());
+}
+
+} // namespace
+
+void makeSeeThrough(QWidget *window, QColor key)
+{
+    if (composited()) {
+        window->setAttribute(Qt::WA_TranslucentBackground);
+        window->setAutoFillBackground(false);
+        return;
+    }
+    QPalette background = window->palette();
+    background.setColor(QPalette::Window, key);
+    window->setPalette(background);
+    window->setAutoFillBackground(true);
+}
+
+void updateSeeThrough(QWidget *window, QColor key)
+{
+    const QImage grab = window->grab().toImage();
+    window->setMask(colorKeyMask(grab, key));
+    if (!window->testAttribute(Qt::WA_TranslucentBackground))
+        cutFractionalShape(window, grab, key);
 }

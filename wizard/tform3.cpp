@@ -138,10 +138,7 @@ TForm3::TForm3(QWidget *parent)
 {
     setFixedSize(464, 388);
     setDesignFont(this);
-    QPalette green = palette();
-    green.setColor(QPalette::Window, KeyGreen);
-    setPalette(green);
-    setAutoFillBackground(true);
+    makeSeeThrough(this, KeyGreen);
 
     Image1 = picture(this, 0, 64, 465, 323);
     Image2 = picture(this, 0, 64, 465, 323);
@@ -590,12 +587,11 @@ void TForm3::scheduleMaskUpdate()
         m_maskTimer->start();
 }
 
-// The green background is see-through: only what is drawn over it keeps the window's shape. A
-// mask needs no compositor, so the desktop shows through on any X11 display.
+// The green background is see-through: only what is drawn over it keeps the window's shape.
 void TForm3::updateMask()
 {
     m_maskTimer->stop();
     if (!isVisible())
         return;
-    setColorKeyShape(this, grab().toImage(), KeyGreen);
+    updateSeeThrough(this, KeyGreen);
 }

@@ -17,6 +17,8 @@ wait_while 10 window_of_size 817x578 || fail "the main window stays beside the w
 window_origin "$WIZARD"
 [ "$OX" -eq 408 ] && [ "$OY" -eq 318 ] || fail "the wizard is at $OX,$OY, not in the middle"
 
+# No compositor blends a translucent window here: the shape alone makes the desktop show.
+xwininfo -id "$WIZARD" | grep -q 'Depth: 24' || fail "the wizard wants a compositor"
 # The greeting shows the speech bubble alone: the rest of the window is desktop.
 wait_for_shape '^237x143\+3\+15$'
 click_at "$WIZARD" 112 148

@@ -68,19 +68,25 @@ void TestPicture::pickedByRatio()
 void TestPicture::maskInWindowPixels_data()
 {
     QTest::addColumn<qreal>("ratio");
-    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
-        QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+    QTest::addColumn<bool>("translucent");
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QTest::newRow(qPrintable(QString::number(ratio))) << ratio << false;
+        QTest::newRow(qPrintable(QStringLiteral("translucent %1").arg(ratio))) << ratio << true;
+    }
 }
 
-// A window of 20 x 16 pixels, key green but for a drawn 7 x 5 rectangle, grabbed at the ratio.
+// A window of 20 x 16 pixels, key green (or left undrawn in a translucent window) but for a drawn
+// 7 x 5 rectangle, grabbed at the ratio.
 void TestPicture::maskInWindowPixels()
 {
     QFETCH(qreal, ratio);
+    QFETCH(bool, translucent);
     const QColor key(0, 128, 0);
     const QRect drawn(3, 5, 7, 5);
-    QImage grab((QSizeF(20, 16) * ratio).toSize(), QImage::Format_RGB32);
+    QImage grab((QSizeF(20, 16) * ratio).toSize(),
+                translucent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     grab.setDevicePixelRatio(ratio);
-    grab.fill(key);
+    grab.fill(translucent ? QColor(Qt::transparent) : key);
     QPainter(&grab).fillRect(drawn, Qt::white);
     const QBitmap mask = colorKeyMask(grab, key);
     QCOMPARE(mask.size(), QSize(20, 16));
