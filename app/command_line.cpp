@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "engine/compatibility.h"
 #include "engine/day_numbers.h"
 #include "engine/tform2.h"
 
@@ -29,6 +30,11 @@ struct Options {
                             QStringLiteral("Вывести знаки для даты рождения в семи гороскопах "
                                            "и выйти, не открывая окон."),
                             QStringLiteral("ГГГГ-ММ-ДД")};
+    QCommandLineOption compat{QStringLiteral("compat"),
+                              QStringLiteral("Вывести совместимость двух дат рождения в семи "
+                                             "гороскопах и выйти, не открывая окон; вторая дата "
+                                             "идёт следом."),
+                              QStringLiteral("ГГГГ-ММ-ДД")};
 };
 
 void prepare(QCommandLineParser &parser, const Options &options)
@@ -36,7 +42,7 @@ void prepare(QCommandLineParser &parser, const Options &options)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Orlenta — гороскоп по дате рождения в семи системах."));
-    parser.addOptions({options.help, options.version, options.date});
+    parser.addOptions({options.help, options.version, options.date, options.compat});
     for (const char *name : WindowOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -62,32 +68,60 @@ int refuse(const QString &reason)
     return 2;
 }
 
-int printSigns(const QString &text)
+// The date the text names, or the refusal's exit status.
+std::optional<QDate> parseDate(const QString &text, int *status)
 {
     static const QRegularExpression Shape(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch match = Shape.match(text);
-    if (!match.hasMatch())
-        return refuse(QStringLiteral("дата «%1» записана неверно: нужна дата вида ГГГГ-ММ-ДД, "
-                                     "например 1985-03-21.")
-                          .arg(text));
+    if (!match.hasMatch()) {
+        *status = refuse(QStringLiteral("дата «%1» записана неверно: нужна дата вида ГГГГ-ММ-ДД, "
+                                        "например 1985-03-21.")
+                             .arg(text));
+        return std::nullopt;
+    }
     const int year = match.captured(1).toInt();
-    const int month = match.captured(2).toInt();
-    const int day = match.captured(3).toInt();
-    if (!QDate(year, month, day).isValid())
-        return refuse(QStringLiteral("даты %1 не бывает.").arg(text));
+    const QDate date(year, match.captured(2).toInt(), match.captured(3).toInt());
+    if (!date.isValid()) {
+        *status = refuse(QStringLiteral("даты %1 не бывает.").arg(text));
+        return std::nullopt;
+    }
     const int lastYear = DayNumbers::lastOfferedYear();
-    if (year < DayNumbers::FirstYear || year > lastYear)
-        return refuse(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
-                          .arg(year)
-                          .arg(DayNumbers::FirstYear)
-                          .arg(lastYear));
+    if (year < DayNumbers::FirstYear || year > lastYear) {
+        *status = refuse(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
+                             .arg(year)
+                             .arg(DayNumbers::FirstYear)
+                             .arg(lastYear));
+        return std::nullopt;
+    }
+    return date;
+}
 
+int printSigns(const QString &text)
+{
+    int status = 0;
+    const std::optional<QDate> date = parseDate(text, &status);
+    if (!date)
+        return status;
     TForm2 engine;
-    engine.Edit5 = QString::number(DayNumbers::dayNumber(year, month, day));
-    engine.Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
+    engine.Edit5 = QString::number(DayNumbers::dayNumber(date->year(), date->month(), date->day()));
+    engine.Edit6 = QString::number(DayNumbers::dayOfYearNumber(date->month(), date->day()));
     engine.computeAllSigns();
     for (const QString &line : std::as_const(engine.Memo2))
         print(stdout, line + u'\n');
+    return 0;
+}
+
+int printCompatibility(const QString &first, const QString &second)
+{
+    int status = 0;
+    const std::optional<QDate> a = parseDate(first, &status);
+    if (!a)
+        return status;
+    const std::optional<QDate> b = parseDate(second, &status);
+    if (!b)
+        return status;
+    for (const Compatibility::SystemReading &reading : Compatibility::compare(*a, *b))
+        print(stdout, Compatibility::verdictLine(reading) + u'\n');
     return 0;
 }
 
@@ -104,7 +138,7 @@ std::optional<int> runCommandLine(int argc, char **argv)
         prepare(parser, options);
         if (parser.parse(arguments) && parser.positionalArguments().isEmpty() &&
             !parser.isSet(options.help) && !parser.isSet(options.version) &&
-            !parser.isSet(options.date))
+            !parser.isSet(options.date) && !parser.isSet(options.compat))
             return std::nullopt;
     }
 
@@ -134,8 +168,20 @@ std::optional<int> runCommandLine(int argc, char **argv)
         print(stdout, QStringLiteral("Orlenta %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
+    QStringList extra = parser.positionalArguments();
+    if (parser.isSet(options.compat)) {
+        if (parser.isSet(options.date))
+            return refuse(QStringLiteral("--date и --compat вместе не задают; параметры: "
+                                         "orlenta --help."));
+        if (extra.isEmpty())
+            return refuse(QStringLiteral("для --compat нужны две даты: orlenta --compat "
+                                         "1985-03-21 1990-08-14."));
+        const QString second = extra.takeFirst();
+        if (extra.isEmpty())
+            return printCompatibility(parser.value(options.compat), second);
+    }
+    if (!extra.isEmpty())
         return refuse(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
-                          .arg(parser.positionalArguments().constFirst()));
+                          .arg(extra.constFirst()));
     return printSigns(parser.value(options.date));
 }
