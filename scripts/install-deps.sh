@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format git
-    qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev libxext-dev libjpeg-dev libicu-dev libbenchmark-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev libxext-dev libjpeg-dev libicu-dev libnova-dev libbenchmark-dev
     fonts-liberation fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool x11-utils xclip imagemagick xdg-utils xcompmgr
     desktop-file-utils appstream dpkg-dev lintian
