@@ -137,6 +137,8 @@ TForm3::TForm3(QWidget *parent)
       ComboBox5(dayList(30)), ComboBox6(dayList(29)), ComboBox7(dayList(28))
 {
     setFixedSize(464, 388);
+    // It has no title bar, but task lists, window switchers and screen readers name it.
+    setWindowTitle(QStringLiteral("Дата рождения — Orlenta"));
     setDesignFont(this);
     makeSeeThrough(this, KeyGreen);
 
