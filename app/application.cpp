@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "toolkit/error_box.h"
+#include "toolkit/window_owner.h"
 
 #include <QFont>
 #include <QIcon>
@@ -16,6 +17,7 @@ OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(ar
     setDesktopFileName(QStringLiteral("org.example.Orlenta"));
     setWindowIcon(applicationIcon());
     registerFontSubstitutions();
+    keepModalWindowsInFront();
 
     // Orlenta speaks Russian whatever the desktop's language: so do Qt's own dialogs.
     auto *translator = new QTranslator(this);

@@ -1,5 +1,8 @@
 #include "toolkit/window_owner.h"
 
+#include "toolkit/modal.h"
+
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -10,6 +13,28 @@ QPointer<QWidget> &owner()
 {
     static QPointer<QWidget> main;
     return main;
+}
+
+// Whether the window is the modal one or one of its own, such as its open drop-down list.
+bool belongsTo(const QWindow *window, const QWindow *modal)
+{
+    for (; window;
+         window = window->transientParent() ? window->transientParent() : window->parent())
+        if (window == modal)
+            return true;
+    return false;
+}
+
+void bringModalWindowForward(QWindow *focused)
+{
+    QWidget *const modal = QApplication::activeModalWidget();
+    if (!modal || !focused || !modal->windowHandle() || belongsTo(focused, modal->windowHandle()))
+        return;
+    // On X11 the window system reports a minimised window, and Qt can restore it; a Wayland
+    // compositor restores one that asks to be activated.
+    if (modal->isMinimized())
+        modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
+    raiseWindow(modal);
 }
 
 } // namespace
@@ -33,4 +58,11 @@ void belongToMainWindow(QWidget *window)
     window->winId();
     main->winId();
     window->windowHandle()->setTransientParent(main->windowHandle());
+}
+
+void keepModalWindowsInFront()
+{
+    // Qt's X11 platform passes the keyboard on to the modal window by itself; on Wayland the
+    // blocked window keeps it and drops every key.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, &bringModalWindowForward);
 }
