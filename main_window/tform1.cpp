@@ -60,13 +60,21 @@ private:
     int m_height;
 };
 
-// One tool button: its three pictures, its hover flag, its resource names, its hint and the
-// shortcut that does its action from anywhere in the window.
+using Handler = void (TForm1::*)();
+
+// One tool button: its three pictures and hover flag; the design's handlers of the pointer over
+// the idle picture, of a press and a click on the highlighted one (that click is the button's
+// action) and of a click on the pressed one; its resource name, its hint and its shortcut. The
+// pointer, the shortcut and a screen reader all start the action through these handlers.
 struct ToolDesign {
     QLabel *TForm1::*idle;
     QLabel *TForm1::*highlighted;
     QLabel *TForm1::*pressed;
     QString TForm1::*hoverFlag;
+    Handler idleMouseMove;
+    Handler highlightedMouseDown;
+    Handler highlightedClick;
+    Handler pressedClick;
     const char *picture;
     const char *hint;
     QKeyCombination keys;
@@ -74,25 +82,21 @@ struct ToolDesign {
 
 // clang-format off
 const ToolDesign ToolDesigns[] = {
-    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1, "tool_back",       "Назад",            Qt::ALT | Qt::Key_Left},
-    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2, "tool_start_over", "Посчитать с нуля", Qt::CTRL | Qt::Key_N},
-    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3, "tool_save",       "Сохранить текст",  Qt::CTRL | Qt::Key_S},
-    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4, "tool_settings",   "Настройки",        Qt::CTRL | Qt::Key_Comma},
-    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5, "tool_about",      "О программе",      QKeyCombination(Qt::Key_F1)},
-};
-// clang-format on
-
-using Handler = void (TForm1::*)();
-
-// The design's handlers of each tool button: pointer over the idle picture, press and click on
-// the highlighted one, click on the pressed one.
-// clang-format off
-const Handler ToolHandlers[][4] = {
-    {&TForm1::Image1MouseMove,  &TForm1::Image3MouseDown,  &TForm1::Image3Click,  &TForm1::Image4Click},
-    {&TForm1::Image7MouseMove,  &TForm1::Image6MouseDown,  &TForm1::Image6Click,  &TForm1::Image5Click},
-    {&TForm1::Image10MouseMove, &TForm1::Image9MouseDown,  &TForm1::Image9Click,  &TForm1::Image8Click},
-    {&TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click, &TForm1::Image11Click},
-    {&TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click, &TForm1::Image14Click},
+    {&TForm1::Image1,  &TForm1::Image3,  &TForm1::Image4,  &TForm1::Edit1,
+     &TForm1::Image1MouseMove,  &TForm1::Image3MouseDown,  &TForm1::Image3Click,  &TForm1::Image4Click,
+     "tool_back",       "Назад",            Qt::ALT | Qt::Key_Left},
+    {&TForm1::Image7,  &TForm1::Image6,  &TForm1::Image5,  &TForm1::Edit2,
+     &TForm1::Image7MouseMove,  &TForm1::Image6MouseDown,  &TForm1::Image6Click,  &TForm1::Image5Click,
+     "tool_start_over", "Посчитать с нуля", Qt::CTRL | Qt::Key_N},
+    {&TForm1::Image10, &TForm1::Image9,  &TForm1::Image8,  &TForm1::Edit3,
+     &TForm1::Image10MouseMove, &TForm1::Image9MouseDown,  &TForm1::Image9Click,  &TForm1::Image8Click,
+     "tool_save",       "Сохранить текст",  Qt::CTRL | Qt::Key_S},
+    {&TForm1::Image13, &TForm1::Image12, &TForm1::Image11, &TForm1::Edit4,
+     &TForm1::Image13MouseMove, &TForm1::Image12MouseDown, &TForm1::Image12Click, &TForm1::Image11Click,
+     "tool_settings",   "Настройки",        Qt::CTRL | Qt::Key_Comma},
+    {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5,
+     &TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click, &TForm1::Image14Click,
+     "tool_about",      "О программе",      QKeyCombination(Qt::Key_F1)},
 };
 // clang-format on
 
@@ -255,9 +259,10 @@ void TForm1::buildToolButtons()
         setToolPicture(looks.pressed, QByteArray(name).append("_pressed"));
         looks.idle->show();
 
-        const Handler *const handlers = ToolHandlers[i];
-        ToolButton::Handlers calls{call(handlers[0]), call(handlers[1]), call(handlers[2]),
-                                   call(handlers[3]), [this] {
+        const ToolDesign &design = ToolDesigns[i];
+        ToolButton::Handlers calls{call(design.idleMouseMove), call(design.highlightedMouseDown),
+                                   call(design.highlightedClick), call(design.pressedClick),
+                                   [this] {
                                        if (!Image2->isHidden())
                                            Image2MouseMove();
                                    }};
@@ -311,12 +316,11 @@ void TForm1::buildTimersAndShortcuts()
     Timer2->setInterval(150);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 
-    // The keyboard reaches the tool actions wherever the window is, like the pointer would.
-    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
-                               &TForm1::settingsAction, &TForm1::aboutAction};
+    // The keyboard reaches the tool buttons wherever the window is, and presses them as the pointer
+    // would.
     for (int i = Back; i < ToolCount; ++i)
-        connect(new QShortcut(QKeySequence(ToolDesigns[i].keys), this), &QShortcut::activated, this,
-                actions[i]);
+        connect(new QShortcut(QKeySequence(ToolDesigns[i].keys), this), &QShortcut::activated,
+                m_toolButtons[i], &ToolButton::activate);
 }
 
 // Tab goes through the answers, the tool buttons, the menu and the list or the viewer, in the
@@ -343,12 +347,10 @@ void TForm1::describeForScreenReaders()
         describeControl(label, QAccessible::MenuItem, label->text(),
                         [this, click = MenuClicks[i]] { (this->*click)(); });
     }
-    const Handler actions[] = {&TForm1::backAction, &TForm1::startOverAction, &TForm1::saveAction,
-                               &TForm1::settingsAction, &TForm1::aboutAction};
     for (int i = Back; i < ToolCount; ++i)
         describeControl(m_toolButtons[i], QAccessible::Button,
                         QString::fromUtf8(ToolDesigns[i].hint),
-                        [this, action = actions[i]] { (this->*action)(); });
+                        [button = m_toolButtons[i]] { button->activate(); });
     for (QLabel *decoration :
          {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image11,
           Image12, Image13, Image14, Image15, Image16, Label10, Label11})

@@ -36,18 +36,21 @@ ToolButton::ToolButton(QLabel *pressed, QLabel *highlighted, QLabel *idle, Handl
 
 void ToolButton::activate()
 {
-    QLabel *picture = pictureUnderPointer();
+    QLabel *picture = topmostShown();
     if (picture == m_idle && m_handlers.idleMouseMove) {
         m_handlers.idleMouseMove();
-        picture = pictureUnderPointer();
+        picture = topmostShown();
+    }
+    // A pressed picture is let go first: the keyboard asks for the action.
+    if (picture == m_pressed && m_handlers.pressedClick) {
+        m_handlers.pressedClick();
+        picture = topmostShown();
     }
     if (picture == m_highlighted) {
         if (m_handlers.highlightedMouseDown)
             m_handlers.highlightedMouseDown();
         if (m_handlers.highlightedClick)
             m_handlers.highlightedClick();
-    } else if (picture == m_pressed && m_handlers.pressedClick) {
-        m_handlers.pressedClick();
     }
     if (!m_highlighted->isHidden() && !rect().contains(mapFromGlobal(QCursor::pos()))) {
         m_highlighted->hide();
@@ -78,6 +81,15 @@ void ToolButton::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(ring, 6, 6);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.drawRoundedRect(ring, 6, 6);
+}
+
+QLabel *ToolButton::topmostShown() const
+{
+    for (QLabel *picture : {m_idle, m_highlighted, m_pressed}) {
+        if (!picture->isHidden())
+            return picture;
+    }
+    return nullptr;
 }
 
 QLabel *ToolButton::pictureUnderPointer() const

@@ -51,9 +51,10 @@ public:
     // The picture that takes the pointer now: the topmost one shown and enabled, or none.
     QLabel *pictureUnderPointer() const;
 
-    // What a click does, started from the keyboard: the idle picture lights up first as under the
-    // pointer, then the lit one is pressed and clicked. Afterwards the button rests again unless
-    // the pointer is over it.
+    // What a click does, started from the keyboard or a screen reader, through the same handlers:
+    // the idle picture lights up first as under the pointer, a pressed one is let go, then the lit
+    // one is pressed and clicked. A picture that ignores the pointer for now still takes the
+    // keyboard. Afterwards the button rests again unless the pointer is over it.
     void activate();
 
 protected:
@@ -65,6 +66,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QLabel *topmostShown() const;
     void moveOver(QLabel *picture);
 
     QLabel *m_pressed;

@@ -378,9 +378,12 @@ void TestTForm1::keyboard()
 
     Form1->ListBox1->hide();
     Form1->Memo1->show();
+    Form1->Memo1->setFocus();
     QTest::keyClick(Form1, Qt::Key_Left, Qt::AltModifier);
     QVERIFY(!Form1->ListBox1->isHidden());
     QVERIFY(Form1->Memo1->isHidden());
+    QCOMPARE(Form1->focusWidget(), Form1->ListBox1);
+    QCOMPARE(Form1->Edit1, QStringLiteral("0")); // through the design's handlers: lit on the way
     QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_saveDialogRuns, 1);
     {
