@@ -208,7 +208,7 @@ void TForm5::showEvent(QShowEvent *event)
 void TForm5::FormActivate()
 {
     // Until the main window has its background there is nothing to copy, and nothing is drawn.
-    Image2->setPixmap(Form1->Image2->pixmap());
+    Image2->setPixmap(Form1->backgroundPicture());
     if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
         setLinkHints(*shown);
 }

@@ -472,6 +472,11 @@ void TForm1::loadBackground()
             loadPicture(QStringLiteral(":/art/main_background.jpg"), devicePixelRatioF())));
 }
 
+QPixmap TForm1::backgroundPicture() const
+{
+    return Image2->pixmap();
+}
+
 void TForm1::FormActivate()
 {
     if (Form2 && Form2->Edit1 == Codes::FirstActivation) {

@@ -65,6 +65,10 @@ public:
     void setIntroSpeed(int interval);
     void startIntro();
 
+    // The background picture as loaded so far: null until the menu or the about window first
+    // needed it.
+    QPixmap backgroundPicture() const;
+
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
 
