@@ -244,10 +244,10 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
     // would, keeping the pressed point under the pointer.
     if (buttons & Qt::LeftButton) {
         const QPoint anchor(Edit3.toInt(), Edit4.toInt());
-        if (Edit7 == QLatin1String("2") &&
+        if (Edit7 == Codes::DragPressed &&
             (pos - anchor).manhattanLength() >= QApplication::startDragDistance())
-            Edit7 = QStringLiteral("1");
-        if (Edit7 == QLatin1String("1")) {
+            Edit7 = Codes::Dragging;
+        if (Edit7 == Codes::Dragging) {
             const QPoint topLeft = globalPos - anchor;
             Edit5 = QString::number(topLeft.x());
             Edit6 = QString::number(topLeft.y());
@@ -270,7 +270,7 @@ void TForm5::Image2MouseDown(Qt::MouseButton button, const QPoint &pos)
         return;
     Edit3 = QString::number(pos.x());
     Edit4 = QString::number(pos.y());
-    Edit7 = QStringLiteral("2");
+    Edit7 = Codes::DragPressed;
 }
 
 void TForm5::Image2MouseUp(Qt::MouseButton button, const QPoint &pos)
@@ -278,8 +278,8 @@ void TForm5::Image2MouseUp(Qt::MouseButton button, const QPoint &pos)
     if (button != Qt::LeftButton)
         return;
     // A drag is not a click, and neither is a release outside the window.
-    const bool click = Edit7 == QLatin1String("2") && rect().contains(pos);
-    Edit7 = QStringLiteral("0");
+    const bool click = Edit7 == Codes::DragPressed && rect().contains(pos);
+    Edit7 = Codes::DragNone;
     if (click)
         Image2Click();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/setting_codes.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -44,12 +46,12 @@ public:
     QString Edit1 = QStringLiteral("0");
     QString Edit2 = QStringLiteral("0");
     // Dragging the window: where the left button went down (client pixels), the window's new
-    // top-left corner, and the mode: "0" no press, "2" pressed and not moved yet, "1" dragging.
+    // top-left corner, and the mode (Codes::DragNone, DragPressed, Dragging).
     QString Edit3 = QStringLiteral("0");
     QString Edit4 = QStringLiteral("0");
     QString Edit5 = QStringLiteral("0");
     QString Edit6 = QStringLiteral("0");
-    QString Edit7 = QStringLiteral("0");
+    QString Edit7 = Codes::DragNone;
 
     void FormActivate();
     void Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const QPoint &globalPos);

@@ -17,6 +17,12 @@ constexpr QLatin1String WizardShown("999");
 constexpr QLatin1String FlagOn("1");
 constexpr QLatin1String FlagOff("0");
 
+// The about window's drag register Edit7: no press, dragging the window, pressed and not moved
+// yet (a release then is a click).
+constexpr QLatin1String DragNone("0");
+constexpr QLatin1String Dragging("1");
+constexpr QLatin1String DragPressed("2");
+
 // The hint setting, the first line of the settings file.
 constexpr QLatin1String HintsOn("1");
 constexpr QLatin1String HintsOff("0");
