@@ -7,6 +7,7 @@
 #include "wizard/tform3.h"
 
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,49 +26,63 @@ QWidget *toolButton(int index)
     return Form1->childAt(8 + 96 * index + 34, 42);
 }
 
-// What a screen reader is told about each control, and whether Tab reaches it: every control a
-// click works reaches it. A decoration (no role) is left out of its window for the reader and
-// never takes the keyboard.
+// What a screen reader is told about each control, and whether Tab reaches it and where it goes on
+// to: every control a click works reaches it, in the order the eye reads them. A decoration (no
+// role) is left out of its window for the reader and never takes the keyboard.
 struct Control {
     const char *tag;
     QWidget *(*widget)();
     QAccessible::Role role;
     const char *name;
-    bool press; // offers a press action
-    bool tabbed;
+    bool press;         // offers a press action
+    QWidget *(*next)(); // where Tab goes from it; null when Tab never comes
 };
+// A control of the table, named where the windows exist.
+#define TO(control) ([]() -> QWidget * { return control; })
 
 constexpr auto Decoration = QAccessible::NoRole;
 
+// The control Tab goes to next in its window, whether or not it shows now.
+QWidget *tabSuccessor(QWidget *widget)
+{
+    for (QWidget *next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && !next->focusProxy() &&
+            !widget->isAncestorOf(next) && next->window() == widget->window())
+            return next;
+    }
+    return nullptr;
+}
+
 // clang-format off
 const Control Controls[] = {
-    {"main window",     [] () -> QWidget * { return Form1; },               QAccessible::Window,   "Гороскоп Orlenta", false, false},
-    {"menu first",      [] () -> QWidget * { return Form1->Label1; },       QAccessible::MenuItem, "Астрологический гороскоп (знак зодиака)", true, true},
-    {"menu font",       [] () -> QWidget * { return Form1->Label10; },      Decoration,            "", false, false},
-    {"tool back",       [] { return toolButton(0); },                       QAccessible::Button,   "Назад", true, true},
-    {"tool settings",   [] { return toolButton(3); },                       QAccessible::Button,   "Настройки", true, true},
-    {"tool about",      [] { return toolButton(4); },                       QAccessible::Button,   "О программе", true, true},
-    {"tool picture",    [] () -> QWidget * { return Form1->Image3; },       Decoration,            "", false, false},
-    {"background",      [] () -> QWidget * { return Form1->Image2; },       Decoration,            "", false, false},
-    {"result list",     [] () -> QWidget * { return Form1->ListBox1; },     QAccessible::List,     "Ваши знаки", false, true},
-    {"yes",             [] () -> QWidget * { return Form1->Button1; },      QAccessible::Button,   "Да", true, true},
-    {"wizard",          [] () -> QWidget * { return Form3; },               QAccessible::Window,   "Дата рождения", false, false},
-    {"year",            [] () -> QWidget * { return Form3->ComboBox1; },    QAccessible::ComboBox, "Год", false, true},
-    {"month",           [] () -> QWidget * { return Form3->ComboBox2; },    QAccessible::ComboBox, "Месяц", false, true},
-    {"day",             [] () -> QWidget * { return Form3->ComboBox3; },    QAccessible::ComboBox, "Число", false, true},
-    {"greeting next",   [] () -> QWidget * { return Form3->SpeedButton1; }, QAccessible::Button,   "Дальше", true, true},
-    {"back arrow",      [] () -> QWidget * { return Form3->Image5; },       QAccessible::Button,   "Назад", true, true},
-    {"lit back arrow",  [] () -> QWidget * { return Form3->Image6; },       QAccessible::Button,   "Назад", true, false},
-    {"speech bubble",   [] () -> QWidget * { return Form3->Image4; },       Decoration,            "", false, false},
-    {"chooser",         [] () -> QWidget * { return Form4; },               QAccessible::Dialog,   "", false, false},
-    {"chooser general", [] () -> QWidget * { return Form4->SpeedButton1; }, QAccessible::Button,   "Общая характеристика", true, true},
-    {"about",           [] () -> QWidget * { return Form5; },               QAccessible::Dialog,   "О программе", false, false},
-    {"about licence",   [] () -> QWidget * { return Form5->Label3; },       QAccessible::Link,     "Лицензия", true, true},
-    {"about close",     [] () -> QWidget * { return Form5->Label2; },       QAccessible::Link,     "Закрыть окно", true, true},
-    {"about product",   [] () -> QWidget * { return Form5->Label7; },       QAccessible::StaticText, "О программе \"Orlenta\"", false, false},
-    {"settings",        [] () -> QWidget * { return Form6; },               QAccessible::Dialog,   "Настройки", false, false},
-    {"settings tips",   [] () -> QWidget * { return Form6->CheckBox1; },    QAccessible::CheckBox, "Показывать подсказки", false, true},
-    {"settings save",   [] () -> QWidget * { return Form6->Button1; },      QAccessible::Button,   "Сохранить", true, true},
+    {"main window",     [] () -> QWidget * { return Form1; },               QAccessible::Window,   "Гороскоп Orlenta", false, nullptr},
+    {"menu first",      [] () -> QWidget * { return Form1->Label1; },       QAccessible::MenuItem, "Астрологический гороскоп (знак зодиака)", true, TO(Form1->Label2)},
+    {"menu font",       [] () -> QWidget * { return Form1->Label10; },      Decoration,            "", false, nullptr},
+    {"tool back",       [] { return toolButton(0); },                       QAccessible::Button,   "Назад", true, TO(toolButton(1))},
+    {"tool settings",   [] { return toolButton(3); },                       QAccessible::Button,   "Настройки", true, TO(toolButton(4))},
+    {"tool about",      [] { return toolButton(4); },                       QAccessible::Button,   "О программе", true, TO(Form1->Label1)},
+    {"tool picture",    [] () -> QWidget * { return Form1->Image3; },       Decoration,            "", false, nullptr},
+    {"background",      [] () -> QWidget * { return Form1->Image2; },       Decoration,            "", false, nullptr},
+    {"result list",     [] () -> QWidget * { return Form1->ListBox1; },     QAccessible::List,     "Ваши знаки", false, TO(Form1->Button1)},
+    {"yes",             [] () -> QWidget * { return Form1->Button1; },      QAccessible::Button,   "Да", true, TO(Form1->Button2)},
+    {"wizard",          [] () -> QWidget * { return Form3; },               QAccessible::Window,   "Дата рождения", false, nullptr},
+    {"year",            [] () -> QWidget * { return Form3->ComboBox1; },    QAccessible::ComboBox, "Год", false, TO(Form3->SpeedButton2)},
+    {"month",           [] () -> QWidget * { return Form3->ComboBox2; },    QAccessible::ComboBox, "Месяц", false, TO(Form3->SpeedButton3)},
+    {"day",             [] () -> QWidget * { return Form3->ComboBox3; },    QAccessible::ComboBox, "Число", false, TO(Form3->SpeedButton4)},
+    {"greeting next",   [] () -> QWidget * { return Form3->SpeedButton1; }, QAccessible::Button,   "Дальше", true, TO(Form3->Image5)},
+    {"back arrow",      [] () -> QWidget * { return Form3->Image5; },       QAccessible::Button,   "Назад", true, TO(Form3->ComboBox1)},
+    {"lit back arrow",  [] () -> QWidget * { return Form3->Image6; },       QAccessible::Button,   "Назад", true, nullptr},
+    {"speech bubble",   [] () -> QWidget * { return Form3->Image4; },       Decoration,            "", false, nullptr},
+    {"chooser",         [] () -> QWidget * { return Form4; },               QAccessible::Dialog,   "", false, nullptr},
+    {"chooser general", [] () -> QWidget * { return Form4->SpeedButton1; }, QAccessible::Button,   "Общая характеристика", true, TO(Form4->SpeedButton3)},
+    {"about",           [] () -> QWidget * { return Form5; },               QAccessible::Dialog,   "О программе", false, nullptr},
+    {"about licence",   [] () -> QWidget * { return Form5->Label3; },       QAccessible::Link,     "Лицензия", true, TO(Form5->Label2)},
+    {"about close",     [] () -> QWidget * { return Form5->Label2; },       QAccessible::Link,     "Закрыть окно", true, TO(Form5->Label1)},
+    {"about product",   [] () -> QWidget * { return Form5->Label7; },       QAccessible::StaticText, "О программе \"Orlenta\"", false, nullptr},
+    {"settings",        [] () -> QWidget * { return Form6; },               QAccessible::Dialog,   "Настройки", false, nullptr},
+    {"settings tips",   [] () -> QWidget * { return Form6->CheckBox1; },    QAccessible::CheckBox, "Показывать подсказки", false, TO(Form6->RadioGroup1Items->button(0))},
+    {"settings save",   [] () -> QWidget * { return Form6->Button1; },      QAccessible::Button,   "Сохранить", true, TO(Form6->Button2)},
 };
 // clang-format on
 
@@ -118,7 +133,9 @@ void TestAccessibility::controls()
     const Control &control = Controls[row];
     QWidget *widget = control.widget();
     QVERIFY(widget);
-    QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), control.tabbed);
+    QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), control.next != nullptr);
+    if (control.next)
+        QCOMPARE(tabSuccessor(widget), control.next());
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(reader);
     if (control.role == Decoration) {
