@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -241,12 +242,17 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
     Edit2 = QString::number(pos.y());
 
     // The window follows a press-and-drag once the pointer has gone further than a shaky hand
-    // would, keeping the pressed point under the pointer.
+    // would, keeping the pressed point under the pointer. Where the window system can move it (a
+    // Wayland compositor places windows itself), the window system takes the drag over, and its
+    // release is no click.
     if (buttons & Qt::LeftButton) {
         const QPoint anchor(Edit3.toInt(), Edit4.toInt());
         if (Edit7 == Codes::DragPressed &&
-            (pos - anchor).manhattanLength() >= QApplication::startDragDistance())
+            (pos - anchor).manhattanLength() >= QApplication::startDragDistance()) {
             Edit7 = Codes::Dragging;
+            if (windowHandle() && windowHandle()->startSystemMove())
+                Edit7 = Codes::DragNone;
+        }
         if (Edit7 == Codes::Dragging) {
             const QPoint topLeft = globalPos - anchor;
             Edit5 = QString::number(topLeft.x());
