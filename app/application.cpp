@@ -18,6 +18,7 @@ OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(ar
     setWindowIcon(applicationIcon());
     registerFontSubstitutions();
     keepModalWindowsInFront();
+    keepFixedSizeWindowsNormal();
 
     // Orlenta speaks Russian whatever the desktop's language: so do Qt's own dialogs.
     auto *translator = new QTranslator(this);

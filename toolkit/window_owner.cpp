@@ -37,6 +37,25 @@ void bringModalWindowForward(QWindow *focused)
     raiseWindow(modal);
 }
 
+class FixedSizeKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        constexpr Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto *window = static_cast<QWidget *>(watched);
+            if (window->isWindow() && window->minimumSize() == window->maximumSize() &&
+                (window->windowState() & grown))
+                window->setWindowState(window->windowState() & ~grown);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void setMainWindow(QWidget *window)
@@ -65,4 +84,9 @@ void keepModalWindowsInFront()
     // Qt's X11 platform passes the keyboard on to the modal window by itself; on Wayland the
     // blocked window keeps it and drops every key.
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, &bringModalWindowForward);
+}
+
+void keepFixedSizeWindowsNormal()
+{
+    qApp->installEventFilter(new FixedSizeKeeper(qApp));
 }

@@ -15,3 +15,8 @@ void belongToMainWindow(QWidget *window);
 // switcher, the compositor's own focus), the modal window is restored if minimised, raised and
 // asks for the keyboard back, so its keys, Escape among them, reach it.
 void keepModalWindowsInFront();
+
+// Windows of a fixed size take no maximised or full-screen state, whatever offers one: where Qt
+// draws the title bar itself it shows a maximise button, and a compositor may honour a request for
+// a window that cannot grow by throwing it into a corner.
+void keepFixedSizeWindowsNormal();
