@@ -20,7 +20,7 @@ fi
 SWAY_PID=""
 stop_all() {
     cleanup
-    [ -n "$SWAY_PID" ] && kill "$SWAY_PID" 2>/dev/null
+    [ -n "$SWAY_PID" ] && kill "$SWAY_PID" 2>/dev/null && wait "$SWAY_PID" 2>/dev/null
     rm -rf "$ROOT"
 }
 trap stop_all EXIT
@@ -54,8 +54,9 @@ cp -r "$SOURCE_DIR/Files" "$PROGDIR/Files"
 printf '1\r\n3\r\n' >"$PROGDIR/setting/setting.kvt"
 [ ${#AS[@]} -eq 0 ] || chown -R orlenta-test: "$ROOT"
 
-as_user WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sway -c "$ROOT/config" >"$ROOT/sway.log" 2>&1 &
+# Started by exec, so that the process the test ends is sway's own.
+(exec "${AS[@]}" env -i PATH="$PATH" HOME="$ROOT" XDG_RUNTIME_DIR="$ROOT/run" WLR_BACKENDS=headless \
+    WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$ROOT/config" >"$ROOT/sway.log" 2>&1) &
 SWAY_PID=$!
 sway_ready() {
     WAYLAND_DISPLAY=$(cd "$ROOT/run" && ls wayland-? 2>/dev/null | head -n 1)
