@@ -52,6 +52,12 @@ mkdir -p "$PROGDIR/setting"
 cp "$ORLENTA" "$PROGDIR/orlenta"
 cp -r "$SOURCE_DIR/Files" "$PROGDIR/Files"
 printf '1\r\n3\r\n' >"$PROGDIR/setting/setting.kvt"
+# A sanitized build's leak suppressions come along, where the test user can read them.
+lsan=${LSAN_OPTIONS:-}
+if [[ $lsan =~ suppressions=([^:]*) ]]; then
+    cp "${BASH_REMATCH[1]}" "$ROOT/lsan.supp"
+    lsan=${lsan/"${BASH_REMATCH[1]}"/$ROOT/lsan.supp}
+fi
 [ ${#AS[@]} -eq 0 ] || chown -R orlenta-test: "$ROOT"
 
 # Started by exec, so that the process the test ends is sway's own.
@@ -68,7 +74,7 @@ wait_until 10 sway_ready || fail "sway did not start: $(tail -n 5 "$ROOT/sway.lo
 
 (cd / && exec "${AS[@]}" env -i PATH="$PATH" LANG=C.UTF-8 HOME="$ROOT" XDG_RUNTIME_DIR="$ROOT/run" \
     WAYLAND_DISPLAY="$WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
-    UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$PROGDIR/orlenta") &
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="$lsan" "$PROGDIR/orlenta") &
 ORLENTA_PID=$!
 
 # window TITLE_PATTERN -> "FOCUSED X Y WIDTH HEIGHT" of the first window whose title matches
