@@ -103,8 +103,7 @@ int printSigns(const QString &text)
     if (!date)
         return status;
     TForm2 engine;
-    engine.Edit5 = QString::number(DayNumbers::dayNumber(date->year(), date->month(), date->day()));
-    engine.Edit6 = QString::number(DayNumbers::dayOfYearNumber(date->month(), date->day()));
+    engine.setBirthDate(date->year(), date->month(), date->day());
     engine.computeAllSigns();
     for (const QString &line : std::as_const(engine.Memo2))
         print(stdout, line + u'\n');

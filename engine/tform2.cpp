@@ -1,6 +1,7 @@
 #include "engine/tform2.h"
 
 #include "data/sign_keys.h"
+#include "engine/day_numbers.h"
 #include "engine/licence_text.h"
 #include "engine/program_layout.h"
 #include "engine/sign_tables.h"
@@ -59,6 +60,15 @@ TForm2::TForm2(const QString &executablePath)
     Memo4 = TextList::load(layout.settingsSource);
     Edit17 = Memo4.value(0);
     Edit18 = Memo4.value(1);
+}
+
+void TForm2::setBirthDate(int year, int month, int day)
+{
+    Edit2 = QString::number(DayNumbers::yearStart(year));
+    Edit3 = QString::number(DayNumbers::monthStart(month));
+    Edit4 = QString::number(day);
+    Edit5 = QString::number(DayNumbers::dayNumber(year, month, day));
+    Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
 }
 
 void TForm2::Button1Click()

@@ -44,6 +44,11 @@ public:
     QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
     QStringList Memo4; // the settings file's lines
 
+    // The one door for a birth date into the engine: fills the date fields as the wizard's steps
+    // do (year start, month start, day, day number, day-of-year number). The date is one the
+    // wizard offers, DayNumbers::FirstYear to LastYear.
+    void setBirthDate(int year, int month, int day);
+
     void Button1Click(); // Chinese and Japanese year animal
     void Button2Click(); // zodiac
     void Button3Click(); // druid tree

@@ -308,10 +308,8 @@ void TForm3::SpeedButton4Click()
     const QString text = ComboBox3->currentText();
     // Only the days offered for the month and year: no 31 April, no 29 February 1900.
     for (int index = 0; index < ComboBox3->count(); ++index) {
-        if (ComboBox3->itemText(index) == text) {
+        if (ComboBox3->itemText(index) == text)
             Form2->Edit1 = Codes::FlagOn;
-            Form2->Edit4 = text;
-        }
     }
     if (Form2->Edit1 != Codes::FlagOn)
         return;
@@ -321,11 +319,7 @@ void TForm3::SpeedButton4Click()
     hideStep(ComboBox3, SpeedButton4);
     Edit2 = Codes::FlagOn;
 
-    const int month = monthOf(Edit4);
-    const int day = text.toInt();
-    Form2->Edit5 = QString::number(DayNumbers::dayNumber(Edit3.toInt(), month, day));
-    Form2->Edit6 = QString::number(DayNumbers::dayOfYearNumber(month, day));
-
+    Form2->setBirthDate(Edit3.toInt(), monthOf(Edit4), text.toInt());
     Form2->computeAllSigns();
     Form1->showResultRows(Form2->Memo2);
 
