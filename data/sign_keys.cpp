@@ -1,5 +1,8 @@
 #include "data/sign_keys.h"
 
+#include "engine/sign_tables.h"
+#include "engine/tform2.h"
+
 namespace {
 
 // clang-format off
@@ -133,21 +136,29 @@ constexpr SignList listOf(const Sign (&signs)[N])
     return {signs, N};
 }
 
+// The Chinese and Japanese animals share their rule: the same row of the twelve-year cycle.
 const SystemInfo Systems[SystemCount] = {
-    {System::Zodiac, "zodiac", "Астрологический гороскоп (знак зодиака)", "По знаку зодиака.....",
-     listOf(ZodiacSigns)},
+    {System::Zodiac, "zodiac", "Астрологический гороскоп (знак зодиака)",
+     "По знаку зодиака.....", listOf(ZodiacSigns),
+     SignTables::zodiac, &TForm2::Edit6, &TForm2::Edit8},
     {System::Chinese, "china", "Китайский гороскоп (по году рождения)",
-     "По китайскому гороскопу.....", listOf(ChineseSigns)},
+     "По китайскому гороскопу.....", listOf(ChineseSigns),
+     SignTables::yearAnimal, &TForm2::Edit5, &TForm2::Edit7},
     {System::Japanese, "japan", "Японский гороскоп (по году рождения)",
-     "По японскому гороскопу.....", listOf(JapaneseSigns)},
-    {System::Druid, "druidov", "Гороскоп друидов (дерево жизни)", "По гороскопу друидов.....",
-     listOf(DruidSigns)},
+     "По японскому гороскопу.....", listOf(JapaneseSigns),
+     SignTables::yearAnimal, &TForm2::Edit5, &TForm2::Edit9},
+    {System::Druid, "druidov", "Гороскоп друидов (дерево жизни)",
+     "По гороскопу друидов.....", listOf(DruidSigns),
+     SignTables::druid, &TForm2::Edit6, &TForm2::Edit10},
     {System::Flower, "scvetohnui", "Цветочный гороскоп (растение - талисман)",
-     "По цветочному гороскопу.....", listOf(FlowerSigns)},
+     "По цветочному гороскопу.....", listOf(FlowerSigns),
+     SignTables::flower, &TForm2::Edit6, &TForm2::Edit12},
     {System::Mythological, "mifolog", "Мифологический гороскоп (тёмные стороны души)",
-     "По мифологическому гороскопу.....", listOf(MythSigns)},
+     "По мифологическому гороскопу.....", listOf(MythSigns),
+     SignTables::mythological, &TForm2::Edit6, &TForm2::Edit11},
     {System::Aryan, "ariev", "Древних Ариев (год рождения - год зверя)",
-     "По гороскопу Древних Ариев.....", listOf(AryanSigns)},
+     "По гороскопу Древних Ариев.....", listOf(AryanSigns),
+     SignTables::aryan, &TForm2::Edit5, &TForm2::Edit13},
 };
 // clang-format on
 

@@ -4,12 +4,16 @@
 
 #include <cstddef>
 
-// The seven horoscope systems, their sign keys and the names the user sees. System numbers run
-// "1".."7" in menu order; the data files are named after the system and sign keys.
+// The seven horoscope systems, their sign keys and the names the user sees, and how the engine
+// finds the user's sign in each. System numbers run "1".."7" in menu order; the data files are
+// named after the system and sign keys.
 struct Sign {
     const char *key;
     const char *name; // UTF-8
 };
+
+class TForm2;
+struct SignTable;
 
 struct SignList {
     const Sign *signs;
@@ -25,6 +29,9 @@ struct SystemInfo {
     const char *title;      // menu and chooser title, UTF-8
     const char *linePrefix; // result line prefix, UTF-8
     SignList signs;
+    const SignTable &(*signTable)(); // the rule, read from the input field
+    QString TForm2::*inputField;     // the engine's day number or day-of-year number
+    QString TForm2::*keyField;       // where the engine keeps the user's sign key
 };
 
 constexpr int SystemCount = 7;

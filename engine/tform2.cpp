@@ -4,12 +4,13 @@
 #include "engine/day_numbers.h"
 #include "engine/licence_text.h"
 #include "engine/program_layout.h"
-#include "engine/sign_tables.h"
+#include "engine/sign_table.h"
 #include "toolkit/text_list.h"
 
 #include <QDir>
 
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -36,14 +37,18 @@ const SignTexts &signTexts(System system)
     return texts[static_cast<int>(system) - 1];
 }
 
-// Writes the key of every matching sign and appends its result line; nothing when none matches.
-void computeSign(const SignTable &table, const QString &input, System system, QString &keyField,
-                 QStringList &lines)
+// For every sign matching the date, each system's key into its key field and its result line;
+// nothing when none matches. The systems share one rule and input (the Chinese and Japanese
+// animals), so their lines alternate as the design lists them.
+void computeSigns(TForm2 &engine, std::initializer_list<System> systems)
 {
-    const SignTexts &texts = signTexts(system);
-    for (int index : matchSigns(table, input)) {
-        keyField = texts.keys.at(index);
-        lines.append(texts.lines.at(index));
+    const SystemInfo &rule = systemInfo(*systems.begin());
+    for (int index : matchSigns(rule.signTable(), engine.*rule.inputField)) {
+        for (System system : systems) {
+            const SignTexts &texts = signTexts(system);
+            engine.*systemInfo(system).keyField = texts.keys.at(index);
+            engine.Memo2.append(texts.lines.at(index));
+        }
     }
 }
 
@@ -73,39 +78,32 @@ void TForm2::setBirthDate(int year, int month, int day)
 
 void TForm2::Button1Click()
 {
-    const SignTexts &chinese = signTexts(System::Chinese);
-    const SignTexts &japanese = signTexts(System::Japanese);
-    for (int index : matchSigns(SignTables::yearAnimal(), Edit5)) {
-        Edit7 = chinese.keys.at(index);
-        Edit9 = japanese.keys.at(index);
-        Memo2.append(chinese.lines.at(index));
-        Memo2.append(japanese.lines.at(index));
-    }
+    computeSigns(*this, {System::Chinese, System::Japanese});
 }
 
 void TForm2::Button2Click()
 {
-    computeSign(SignTables::zodiac(), Edit6, System::Zodiac, Edit8, Memo2);
+    computeSigns(*this, {System::Zodiac});
 }
 
 void TForm2::Button3Click()
 {
-    computeSign(SignTables::druid(), Edit6, System::Druid, Edit10, Memo2);
+    computeSigns(*this, {System::Druid});
 }
 
 void TForm2::Button4Click()
 {
-    computeSign(SignTables::mythological(), Edit6, System::Mythological, Edit11, Memo2);
+    computeSigns(*this, {System::Mythological});
 }
 
 void TForm2::Button5Click()
 {
-    computeSign(SignTables::flower(), Edit6, System::Flower, Edit12, Memo2);
+    computeSigns(*this, {System::Flower});
 }
 
 void TForm2::Button6Click()
 {
-    computeSign(SignTables::aryan(), Edit5, System::Aryan, Edit13, Memo2);
+    computeSigns(*this, {System::Aryan});
 }
 
 void TForm2::computeAllSigns()
