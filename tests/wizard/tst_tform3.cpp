@@ -141,6 +141,7 @@ private slots:
     void init();
     void cleanup();
     void firstRunAcceptsTheDesignTexts();
+    void promptLinesKeepTheirHeight();
     void dayStepListsTheSevenSigns();
     void yearStep_data();
     void yearStep();
@@ -186,6 +187,14 @@ void TestTForm3::init()
 void TestTForm3::cleanup()
 {
     m_forms.reset();
+}
+
+// The greeting's eight words take 19-pixel lines whatever font stands in for the design's: one
+// line when wide, a word a line when narrow.
+void TestTForm3::promptLinesKeepTheirHeight()
+{
+    QCOMPARE(Form3->Label1->heightForWidth(10000), 19);
+    QCOMPARE(Form3->Label1->heightForWidth(1), 8 * 19);
 }
 
 void TestTForm3::firstRunAcceptsTheDesignTexts()
