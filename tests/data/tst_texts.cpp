@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <QtTest>
 
@@ -168,6 +169,90 @@ QString datesDisagree(const Text &text, const QString &body)
     return {};
 }
 
+// The card's first field against the engine: days and ranges of days for the day-and-month systems,
+// year starts for the lunar ones, the years from 21 March for the Aryan circle; an empty string
+// when they agree.
+QString cardDisagrees(const Text &text, const QString &field)
+{
+    const auto on = [&](const QDate &date) { return signOn(text.system, date) == text.sign; };
+    if (!byYear(text.system)) {
+        static const QRegularExpression ranges(
+            QStringLiteral("^(\\d{1,2}) (%1)(?: — (\\d{1,2}) (%1))?(?: и |$)").arg(Months));
+        int days = 0;
+        for (QString rest = field; !rest.isEmpty();) {
+            const auto match = ranges.match(rest);
+            if (!match.hasMatch())
+                return QStringLiteral("not «D месяца[ — D месяца]»: ") + rest;
+            rest = rest.mid(match.capturedLength());
+            // A leap year, so that 29 February is a day like any other.
+            const QDate from(2000, monthOf(match.captured(2)), match.captured(1).toInt());
+            QDate to = match.captured(3).isEmpty()
+                           ? from
+                           : QDate(2000, monthOf(match.captured(4)), match.captured(3).toInt());
+            if (to < from)
+                to = to.addYears(1);
+            if (!from.isValid() || !to.isValid() || on(from.addDays(-1)) || on(to.addDays(1)))
+                return match.captured().section(QStringLiteral(" и"), 0, 0);
+            for (QDate day = from; day <= to; day = day.addDays(1), ++days) {
+                if (!on(day))
+                    return match.captured().section(QStringLiteral(" и"), 0, 0);
+            }
+        }
+        int own = 0;
+        for (QDate day(2000, 1, 1); day.year() == 2000; day = day.addDays(1))
+            own += on(day);
+        return days == own ? QString() : QStringLiteral("the ranges miss some of the sign's days");
+    }
+
+    // Every year of the sign from 1900 to 2100: the engine's own up to its last year, the cycle
+    // after it.
+    const bool aryan = text.system == System::Aryan;
+    static const QRegularExpression lunar(
+        QStringLiteral("(?:^годы |, )(\\d{4}) \\(с (\\d{1,2}) (%1)\\)").arg(Months));
+    static const QRegularExpression aryanYears(
+        QStringLiteral("^годы (\\d{4}(?:, \\d{4})*) \\(каждый с 21 марта\\)$"));
+    static const QRegularExpression before1900(
+        QStringLiteral(" и 1 января — (\\d{1,2}) (%1) 1900$").arg(Months));
+    QString rest = field;
+    if (const auto tail = before1900.match(field); tail.hasMatch()) {
+        const QDate last(1900, monthOf(tail.captured(2)), tail.captured(1).toInt());
+        if (!on(QDate(1900, 1, 1)) || !on(last) || on(last.addDays(1)))
+            return tail.captured();
+        rest.chop(tail.capturedLength());
+    }
+    QList<int> years;
+    if (aryan) {
+        const auto match = aryanYears.match(rest);
+        if (!match.hasMatch())
+            return QStringLiteral("not «годы …, … (каждый с 21 марта)»: ") + rest;
+        for (const QString &year : match.captured(1).split(QLatin1String(", ")))
+            years << year.toInt();
+    } else {
+        int end = 0;
+        for (auto m = lunar.globalMatch(rest); m.hasNext();) {
+            const auto match = m.next();
+            if (match.capturedStart() != end)
+                break;
+            end = match.capturedEnd();
+            years << match.captured(1).toInt();
+            const QDate start(years.last(), monthOf(match.captured(3)), match.captured(2).toInt());
+            if (years.last() <= DayNumbers::LastYear && (!on(start) || on(start.addDays(-1))))
+                return match.captured();
+        }
+        if (end == 0 || end != rest.size())
+            return QStringLiteral("not «годы YYYY (с D месяца), …»: ") + rest.mid(end);
+    }
+    const int cycle = aryan ? 32 : 12;
+    for (int year = 1900; year <= 2100; ++year) {
+        const bool own = year <= DayNumbers::LastYear
+                             ? on(QDate(year, aryan ? 3 : 7, aryan ? 21 : 1))
+                             : years.contains(year - cycle);
+        if (years.contains(year) != own)
+            return QStringLiteral("year %1").arg(year);
+    }
+    return {};
+}
+
 } // namespace
 
 class TestTexts : public QObject
@@ -179,7 +264,7 @@ private slots:
     void everyFileIsExpected();
     void text_data();
     void text();
-    void noParagraphInTwoFiles();
+    void wordingNotShared();
 
 private:
     QDir m_dir{QStringLiteral(ORLENTA_TEXTS_DIR)};
@@ -255,6 +340,9 @@ void TestTexts::text()
     QVERIFY2(disagreement.isEmpty(), qPrintable(disagreement));
     if (self.sign < 0)
         return;
+    QVERIFY2(lines[2].startsWith(QStringLiteral("Коротко: ")), "line 3 is no card «Коротко: …»");
+    const QString card = cardDisagrees(self, lines[2].mid(9).section(QStringLiteral(" · "), 0, 0));
+    QVERIFY2(card.isEmpty(), qPrintable(QLatin1String("card: ") + card));
     // What the program says of itself belongs in the general texts.
     QVERIFY(!body.contains(QStringLiteral("Орлент")) && !body.contains(QStringLiteral("Orlenta")));
     // Compatibility: at least two other signs of the same system are named.
@@ -267,24 +355,55 @@ void TestTexts::text()
     QVERIFY2(named >= 2, qPrintable(QString::number(named) + " other signs named"));
 }
 
-void TestTexts::noParagraphInTwoFiles()
+// Each file in its own words: paragraphs of 12 words and sentences of 8 belong to one file, the
+// stock phrases may come back only twice, and the sign texts' paragraphs must not open alike.
+void TestTexts::wordingNotShared()
 {
+    const QStringList stock = {
+        QStringLiteral("раз в тридцать два года"), QStringLiteral("там, где другие видят"),
+        QStringLiteral("и терпеть не может"), QStringLiteral("лучше всего там, где")};
+    static const QRegularExpression sentenceEnd(
+        QStringLiteral("(?<=[.!?…]|[.!?…][»)])\\s+(?![а-яёa-z])"));
+    static const QRegularExpression notWord(QStringLiteral("[^а-яёa-z0-9 -]"));
     QHash<QString, QString> seen;
+    QHash<QString, QSet<QString>> openings;
+    QList<int> stockUses(stock.size());
+    QStringList faults;
     QStringDecoder cp1251("windows-1251");
     for (const Text &text : expectedTexts()) {
         QFile file(m_dir.filePath(text.name + QLatin1String(".KVETAR")));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString whole = cp1251(file.readAll());
-        for (const QString &paragraph : whole.split(QStringLiteral("\r\n"))) {
-            if (countWords(paragraph) < 12)
-                continue;
-            const QString where = seen.value(paragraph);
-            QVERIFY2(where.isEmpty() || where == text.name,
-                     qPrintable(QStringLiteral("%1 and %2 share: %3")
-                                    .arg(where, text.name, paragraph.left(60))));
-            seen.insert(paragraph, text.name);
+        const QStringList paragraphs =
+            QString(cp1251(file.readAll())).split(QStringLiteral("\r\n"));
+        for (int i = 0; i < paragraphs.size(); ++i) {
+            const QStringList sentences = paragraphs[i].split(sentenceEnd);
+            for (qsizetype k = 0; k <= sentences.size(); ++k) {
+                const QString &piece = k < sentences.size() ? sentences[k] : paragraphs[i];
+                if (countWords(piece) < (k < sentences.size() ? 8 : 12))
+                    continue;
+                const QString where = seen.value(piece, text.name);
+                if (where != text.name)
+                    faults << QStringLiteral("%1 and %2 share: %3").arg(where, text.name, piece);
+                seen.insert(piece, text.name);
+            }
+            const QString folded = paragraphs[i].toLower();
+            for (int s = 0; s < stock.size(); ++s)
+                stockUses[s] += folded.count(stock[s]);
+            if (text.sign >= 0 && i >= 4 && !folded.isEmpty())
+                openings[folded.section(u' ', 0, 1).remove(notWord)].insert(text.name);
         }
     }
+    for (int s = 0; s < stock.size(); ++s) {
+        if (stockUses[s] > 2)
+            faults << QStringLiteral("«%1» %2 times").arg(stock[s]).arg(stockUses[s]);
+    }
+    for (auto it = openings.cbegin(); it != openings.cend(); ++it) {
+        if (it.value().size() > 20)
+            faults << QStringLiteral("%1 sign texts open a paragraph with «%2»")
+                          .arg(it.value().size())
+                          .arg(it.key());
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TestTexts)
