@@ -1,0 +1,118 @@
+#include "engine/people.h"
+
+#include "engine/day_numbers.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The first line names the file, so that another file put in its place is not read as people.
+const QByteArray Header = QByteArrayLiteral("# Orlenta: мои люди");
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+
+bool isKeptName(const QString &name)
+{
+    return !name.isEmpty() && People::cleanName(name) == name;
+}
+
+} // namespace
+
+namespace People {
+
+QString cleanName(const QString &name)
+{
+    QList<uint> kept;
+    for (const uint c : name.toUcs4()) {
+        const QChar::Category category = QChar::category(char32_t(c));
+        const bool control = category == QChar::Other_Control ||
+                             category == QChar::Separator_Line ||
+                             category == QChar::Separator_Paragraph;
+        kept.append(control ? uint(' ') : c);
+    }
+    QString clean =
+        QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size())
+            .simplified();
+    const QList<uint> points = clean.toUcs4();
+    if (points.size() > MaxNameLength)
+        clean =
+            QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), MaxNameLength)
+                .trimmed();
+    return clean;
+}
+
+bool isBirthDate(const QDate &date)
+{
+    // The wizard's last year follows the clock; a date kept in an earlier run stays good when the
+    // clock is set back.
+    return date.isValid() && date.year() >= DayNumbers::FirstYear &&
+           date.year() <= DayNumbers::LastYear;
+}
+
+QByteArray toBytes(const PersonList &people)
+{
+    QByteArray bytes = Header + '\n';
+    for (const Person &person : people)
+        bytes += person.birth.toString(DateFormat).toLatin1() + '\t' + person.name.toUtf8() + '\n';
+    return bytes;
+}
+
+bool fromBytes(const QByteArray &bytes, PersonList *people)
+{
+    people->clear();
+    QList<QByteArray> lines = bytes.split('\n');
+    bool sound =
+        !lines.isEmpty() && lines.takeFirst() == Header && !bytes.isEmpty() && bytes.endsWith('\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    for (const QByteArray &line : std::as_const(lines)) {
+        const qsizetype tab = line.indexOf('\t');
+        const QDate birth = QDate::fromString(QString::fromLatin1(line.left(tab)), DateFormat);
+        const QString name = QString::fromUtf8(line.mid(tab + 1));
+        if (tab != 10 || !isBirthDate(birth) || !isKeptName(name) ||
+            name.toUtf8() != line.mid(tab + 1)) {
+            sound = false;
+            continue;
+        }
+        people->append({name, birth});
+    }
+    return sound;
+}
+
+QString filePath(const QString &settingsFile)
+{
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("people.txt"));
+}
+
+} // namespace People
+
+PeopleFile::PeopleFile(const QString &path)
+    : m_file(path, [](const QByteArray &bytes) {
+          PersonList people;
+          return People::fromBytes(bytes, &people);
+      })
+{
+}
+
+PeopleFile::Loaded PeopleFile::load() const
+{
+    const UserFile::Content content = m_file.read();
+    Loaded loaded;
+    loaded.status = content.status;
+    loaded.reason = content.reason;
+    People::fromBytes(content.bytes, &loaded.people);
+    return loaded;
+}
+
+QString PeopleFile::change(const Change &change, PersonList *result) const
+{
+    PersonList people;
+    const QString failure = m_file.update([&](const QByteArray &current) {
+        People::fromBytes(current, &people);
+        change(people);
+        return People::toBytes(people);
+    });
+    if (failure.isEmpty() && result)
+        *result = people;
+    return failure;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/user_file.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The people the user keeps: a name and a birth date each, in the order the user chose, the user
+// first. Kept in one small UTF-8 file beside the settings, one person a line.
+struct Person {
+    QString name;
+    QDate birth;
+    bool operator==(const Person &other) const
+    {
+        return name == other.name && birth == other.birth;
+    }
+};
+
+using PersonList = QList<Person>;
+
+namespace People {
+
+constexpr int MaxNameLength = 40; // characters, not bytes
+// What the user is called until renamed.
+inline const QString OwnName = QStringLiteral("Я");
+
+// The name as kept: without line breaks, tabs and other control characters, blanks trimmed and
+// cut to MaxNameLength characters. Empty when nothing is left.
+QString cleanName(const QString &name);
+
+// A birth date the wizard could have given.
+bool isBirthDate(const QDate &date);
+
+QByteArray toBytes(const PersonList &people);
+
+// The people the bytes hold; false when some line is not what toBytes() writes (the good lines
+// are still given).
+bool fromBytes(const QByteArray &bytes, PersonList *people);
+
+// The people file of the user whose settings file this is.
+QString filePath(const QString &settingsFile);
+
+} // namespace People
+
+class PeopleFile
+{
+public:
+    explicit PeopleFile(const QString &path);
+
+    struct Loaded {
+        PersonList people;
+        UserFile::Status status = UserFile::Missing;
+        QString reason; // one Russian line when damaged or unreadable
+    };
+    Loaded load() const;
+
+    // Applies the change to the list the file holds at this moment (another copy of the program
+    // may have changed it) and writes it; a damaged file is kept aside first. Returns the list as
+    // written, or the reason in Russian when it could not be, the file then unchanged.
+    using Change = std::function<void(PersonList &people)>;
+    QString change(const Change &change, PersonList *result) const;
+
+    const QString &path() const { return m_file.path(); }
+
+private:
+    UserFile m_file;
+};
