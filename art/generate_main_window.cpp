@@ -1,5 +1,5 @@
-// Draws the main window's pictures: the background and the fifteen tool pictures (idle,
-// highlighted and pressed for each of the five tool buttons), each at 1x and, as name@2x, at 2x.
+// Draws the main window's pictures: the background and the eighteen tool pictures (idle,
+// highlighted and pressed for each of the six tool buttons), each at 1x and, as name@2x, at 2x.
 // Usage: QT_QPA_PLATFORM=offscreen generate_main_window <output directory>
 
 #include <QDir>
@@ -258,6 +258,43 @@ void paintAbout(QPainter &painter)
     painter.fillPath(text, blue);
 }
 
+// Two people side by side, the nearer one in front: the people the user keeps.
+void paintPeople(QPainter &painter)
+{
+    const auto person = [&painter](QPointF head, qreal size, const QColor &colour) {
+        QPainterPath body;
+        const QPointF shoulders = head + QPointF(0, size * 1.15);
+        body.moveTo(shoulders + QPointF(-size * 1.25, size * 1.55));
+        body.cubicTo(shoulders + QPointF(-size * 1.25, -size * 0.1),
+                     shoulders + QPointF(size * 1.25, -size * 0.1),
+                     shoulders + QPointF(size * 1.25, size * 1.55));
+        body.closeSubpath();
+        QLinearGradient shade(head - QPointF(0, size), shoulders + QPointF(0, size * 1.5));
+        shade.setColorAt(0, colour.lighter(150));
+        shade.setColorAt(1, colour.darker(130));
+        painter.setPen(QPen(colour.darker(190), 1.2));
+        painter.setBrush(shade);
+        painter.drawPath(body);
+        painter.drawEllipse(head, size * 0.62, size * 0.62);
+    };
+    painter.save();
+    painter.setClipRect(QRectF(8, 6, 53, 42));
+    person(QPointF(43, 18), 8.5, QColor(220, 120, 40));
+    person(QPointF(28, 22), 10, QColor(40, 90, 190));
+    painter.restore();
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(9);
+    font.setBold(true);
+    const QString words = QStringLiteral("Мои люди");
+    const QFontMetricsF metrics(font);
+    QPainterPath text;
+    text.addText((69 - metrics.horizontalAdvance(words)) / 2,
+                 51 + (12 + metrics.ascent() - metrics.descent()) / 2, font, words);
+    painter.strokePath(
+        text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(text, QColor(16, 36, 120));
+}
+
 bool save(const QImage &image, const QDir &dir, const QString &name)
 {
     const QString path = dir.filePath(name);
@@ -279,8 +316,9 @@ int main(int argc, char *argv[])
         const char *name;
         void (*paintIcon)(QPainter &);
     } tools[] = {
-        {"tool_back", paintBack},       {"tool_start_over", paintBook}, {"tool_save", paintFloppy},
-        {"tool_settings", paintFolder}, {"tool_about", paintAbout},
+        {"tool_back", paintBack},   {"tool_start_over", paintBook},
+        {"tool_save", paintFloppy}, {"tool_settings", paintFolder},
+        {"tool_about", paintAbout}, {"tool_people", paintPeople},
     };
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
