@@ -175,6 +175,7 @@ void TestTForm2::saveWritesWhatIsVisible_data()
     QTest::newRow("both: the list wins") << "итоги" << true << true << "итоги.txt" << rows;
     QTest::newRow("name already .txt") << "итоги.txt" << false << true << "итоги.txt" << rows;
     QTest::newRow("name already .TXT") << "итоги.TXT" << false << true << "итоги.TXT" << rows;
+    QTest::newRow("other extension") << "итоги.doc" << false << true << "итоги.doc.txt" << rows;
     QTest::newRow("neither") << "итоги" << false << false << "итоги.txt" << QByteArray();
     // clang-format on
 }

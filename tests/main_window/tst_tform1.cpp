@@ -686,12 +686,6 @@ void TestTForm1::save_data()
                           << "текст.txt";
     QTest::newRow("both: the list wins") << true << true << "оба"
                                          << "оба.txt";
-    QTest::newRow("name ending in .txt") << true << false << "итоги.txt"
-                                         << "итоги.txt";
-    QTest::newRow("name ending in .TXT") << false << true << "ИТОГИ.TXT"
-                                         << "ИТОГИ.TXT";
-    QTest::newRow("other extension") << true << false << "итоги.doc"
-                                     << "итоги.doc.txt";
     // clang-format on
 }
 
