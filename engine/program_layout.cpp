@@ -1,9 +1,24 @@
 #include "engine/program_layout.h"
 
+#include "toolkit/file_reason.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+QString homeFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? QDir::cleanPath(home) : QString();
+}
+
+QString configFolder()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(config))
+        return QDir::cleanPath(config);
+    const QString home = homeFolder();
+    return home.isEmpty() ? QString() : home + QLatin1String("/.config");
+}
 
 ProgramLayout findProgramLayout(const QString &executablePath)
 {
@@ -13,25 +28,18 @@ ProgramLayout findProgramLayout(const QString &executablePath)
     if (!layout.installed) {
         layout.programDir = executableDir.absolutePath();
         layout.settingsFile = layout.programDir + QLatin1String("/setting/setting.kvt");
-        layout.settingsSource = layout.settingsFile;
+        layout.installedSettings = layout.settingsFile;
         return layout;
     }
-
     layout.programDir =
         QDir::cleanPath(executableDir.absoluteFilePath(QStringLiteral(ORLENTA_DATA_FROM_BIN)));
-    const QString installedDefault = layout.programDir + QLatin1String("/setting/setting.kvt");
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    layout.settingsFile = userDir + QLatin1String("/setting.kvt");
-    layout.settingsSource = layout.settingsFile;
-    if (QFileInfo::exists(layout.settingsFile))
-        return layout;
-    // A user whose configuration folder cannot be written still gets a working program: the
-    // default is read, and saving the settings reports the folder.
-    if (!QFile::exists(installedDefault) || !QDir().mkpath(userDir) ||
-        !QFile::copy(installedDefault, layout.settingsFile))
-        layout.settingsSource = installedDefault;
-    else
-        QFile::setPermissions(layout.settingsFile, QFile::ReadOwner | QFile::WriteOwner |
-                                                       QFile::ReadGroup | QFile::ReadOther);
+    layout.installedSettings = layout.programDir + QLatin1String("/setting/setting.kvt");
+    const QString config = configFolder();
+    // Without a home there is no folder of the user's to keep settings in, and none is made
+    // elsewhere: the default is read, and saving says why it cannot be kept.
+    if (config.isEmpty())
+        layout.settingsFolderError = FileError::HomeUnset;
+    layout.settingsFile = (config.isEmpty() ? QStringLiteral("~/.config") : config) +
+                          QLatin1String("/orlenta/setting.kvt");
     return layout;
 }

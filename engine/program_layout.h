@@ -8,12 +8,17 @@
 // keeps each user's settings in the user's configuration folder, never below the prefix.
 struct ProgramLayout {
     bool installed = false;
-    QString programDir;     // holds Files/ and the installed setting/
-    QString settingsFile;   // the settings this user reads and writes
-    QString settingsSource; // what start-up reads: the settings file, or the installed default
-                            // when the user's copy could not be made
+    QString programDir;          // holds Files/ and the installed setting/
+    QString settingsFile;        // the settings this user reads and writes
+    QString installedSettings;   // the installed default; the same as settingsFile when portable
+    int settingsFolderError = 0; // a FileError when the user has no configuration folder
 };
 
-// Decides the layout. In the installed layout the user's settings file is made as a copy of the
-// installed default when there is none yet; an existing one is kept as it is.
 ProgramLayout findProgramLayout(const QString &executablePath);
+
+// The user's home folder from HOME, or an empty text when HOME is unset or not an absolute path.
+QString homeFolder();
+
+// The user's configuration folder: XDG_CONFIG_HOME when it is an absolute path (a relative one is
+// ignored), else ~/.config; an empty text when there is no home either.
+QString configFolder();

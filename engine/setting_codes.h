@@ -27,6 +27,11 @@ constexpr QLatin1String DragPressed("2");
 constexpr QLatin1String HintsOn("1");
 constexpr QLatin1String HintsOff("0");
 
+// What a settings line that holds no valid value stands for: the tips on, as the controls are
+// designed, and the normal speed.
+constexpr QLatin1String DefaultHints("1");
+constexpr QLatin1String DefaultSpeed("2");
+
 } // namespace Codes
 
 // Whether tool tips show by the hint setting; no answer for any other text, which leaves the

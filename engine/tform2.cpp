@@ -4,7 +4,10 @@
 #include "engine/day_numbers.h"
 #include "engine/licence_text.h"
 #include "engine/program_layout.h"
+#include "engine/settings_file.h"
 #include "engine/sign_table.h"
+#include "toolkit/exception.h"
+#include "toolkit/file_reason.h"
 #include "toolkit/text_list.h"
 
 #include <QDir>
@@ -62,9 +65,38 @@ TForm2::TForm2(const QString &executablePath)
     Memo1 = licenceText();
 
     m_settingsPath = layout.settingsFile;
-    Memo4 = TextList::load(layout.settingsSource);
-    Edit17 = Memo4.value(0);
-    Edit18 = Memo4.value(1);
+    m_settingsFolderError = layout.settingsFolderError;
+    const SettingsFile::Loaded loaded = SettingsFile::load(layout);
+    settingsProblem = {loaded.problem, loaded.reason};
+    Edit17 = loaded.values.hints;
+    Edit18 = loaded.values.speed;
+    Memo4 = QStringList{Edit17, Edit18};
+}
+
+void TForm2::saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed)
+{
+    const auto failure = [this](const QString &reason) {
+        return Exception(QStringLiteral("Cannot create file %1").arg(m_settingsPath), reason);
+    };
+    if (m_settingsFolderError)
+        throw failure(fileFailureReason(FileStep::MakeFolder, m_settingsFolderError));
+    // Another copy of the program may have saved since this one started: what the user did not
+    // change here is taken from the file as it is now.
+    SettingsFile::Values values;
+    const QString reason =
+        SettingsFile::file(m_settingsPath).update([&](const QByteArray &current) {
+            values = SettingsFile::parse(current, {Edit17, Edit18});
+            if (hints)
+                values.hints = *hints;
+            if (speed)
+                values.speed = *speed;
+            return SettingsFile::toBytes(values);
+        });
+    if (!reason.isEmpty())
+        throw failure(reason);
+    Edit17 = values.hints;
+    Edit18 = values.speed;
+    Memo4 = QStringList{Edit17, Edit18};
 }
 
 void TForm2::setBirthDate(int year, int month, int day)

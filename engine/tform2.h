@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The computation window: never shown, it is the program's shared state and its calculator. Its
 // text fields are the program's variables and its buttons the operations other windows run.
@@ -13,8 +14,8 @@ class TForm2
 {
 public:
     // Finds the program directory from the executable's path (see ProgramLayout), makes it the
-    // current one, stores it and loads the settings. Throws Exception when the settings file
-    // cannot be opened.
+    // current one, stores it and loads the settings (see SettingsFile::load). Throws Exception
+    // when no settings can be read.
     explicit TForm2(const QString &executablePath);
     // The calculator alone: no program directory and no settings.
     TForm2() = default;
@@ -43,6 +44,12 @@ public:
     QStringList Memo2;                                                          // result lines
     QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
     QStringList Memo4; // the settings file's lines
+
+    // A settings file start-up could not read, to be reported once; empty when there was none.
+    struct Problem {
+        QString message;
+        QString reason;
+    } settingsProblem;
 
     // The one door for a birth date into the engine: fills the date fields as the wizard's steps
     // do (year start, month start, day, day number, day-of-year number). The date is one the
@@ -79,9 +86,15 @@ public:
     // The settings file this user reads and writes.
     QString settingsPath() const { return m_settingsPath; }
 
+    // Writes the settings the user changed (a value each, or none for unchanged) over what the
+    // file holds now, and takes the result into Edit17, Edit18 and Memo4. Throws
+    // Exception("Cannot create file <path>") with the reason; nothing changes then.
+    void saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed);
+
     // The save operation's target: ".txt" is appended unless the name already ends in it.
     static QString saveTarget(const QString &fileName);
 
 private:
     QString m_settingsPath;
+    int m_settingsFolderError = 0;
 };

@@ -1,5 +1,6 @@
 #include "engine/user_file.h"
 
+#include "engine/program_layout.h"
 #include "toolkit/file_reason.h"
 #include "toolkit/regular_file.h"
 
@@ -79,10 +80,11 @@ UserFile::Content UserFile::read() const
 {
     Content content;
     RegularFile::Contents read = RegularFile::read(m_path, m_maxSize);
-    if (read.error == ENOENT && read.step == FileStep::Read)
+    // A file in the place of a folder on the way means there is no such file either.
+    if ((read.error == ENOENT || read.error == ENOTDIR) && read.step == FileStep::Read)
         return content;
     if (read.error) {
-        content.status = read.error == FileError::TooBig ? Damaged : Unreadable;
+        content.status = Unreadable;
         content.reason = read.reason();
     } else {
         content.bytes = std::move(read.bytes);
@@ -116,7 +118,7 @@ QString UserFile::update(const Change &change) const
         target = QFileInfo(m_path).canonicalFilePath();
         if (target.isEmpty())
             return fileFailureReason(FileStep::FollowLink, ENOENT);
-        if (!isInside(target, folder) && !isInside(target, QDir::homePath()))
+        if (!isInside(target, folder) && !isInside(target, homeFolder()))
             return fileFailureReason(FileStep::FollowLink, FileError::LinkOutside);
     }
 

@@ -25,13 +25,13 @@ public:
     enum Status {
         Missing,    // no such file: the caller's defaults hold
         Ok,         // read whole, and sound by the caller's check
-        Damaged,    // read, but not what the program writes (or larger than the limit)
-        Unreadable, // not a regular file, no permission, a dangling link...: see the reason
+        Damaged,    // read, but not what the program writes
+        Unreadable, // too large, not a regular file, no permission, a dangling link...
     };
 
     struct Content {
         Status status = Missing;
-        QByteArray bytes; // what the file holds when Ok or Damaged by the check, else empty
+        QByteArray bytes; // what the file holds when Ok or Damaged, else empty
         QString reason;   // one Russian line when Damaged or Unreadable
     };
 

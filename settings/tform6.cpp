@@ -6,7 +6,6 @@
 #include "main_window/tform1.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
-#include "toolkit/text_list.h"
 #include "toolkit/window_owner.h"
 #include "ui_tform6.h"
 
@@ -69,22 +68,27 @@ void TForm6::FormActivate()
     // The radio items stand for the speeds in the table's order.
     if (const AnimationSpeed *speed = animationSpeed(Form2->Edit18))
         RadioGroup1Items->button(int(speed - AnimationSpeeds))->setChecked(true);
+    m_shownHints = CheckBox1->isChecked();
+    m_shownSpeed = RadioGroup1Items->checkedId();
 }
 
 void TForm6::Button1Click()
 {
     reportingErrors([this] {
+        // Only what the user changed here is written over the file, which another running copy
+        // of the program may have saved meanwhile; no item selected keeps the speed.
         const int item = RadioGroup1Items->checkedId();
-        const QString speed = item >= 0 ? QString(AnimationSpeeds[item].setting) : Form2->Edit18;
-        const QString hints = hintSetting(CheckBox1->isChecked());
+        std::optional<QString> speed;
+        if (item >= 0 && item != m_shownSpeed)
+            speed = QString(AnimationSpeeds[item].setting);
+        std::optional<QString> hints;
+        if (CheckBox1->isChecked() != m_shownHints || !hintsShown(Form2->Edit17))
+            hints = QString(hintSetting(CheckBox1->isChecked()));
         // The file first: when it cannot be written, the error box shows, the window stays open
         // and neither the file nor the program's state has changed.
-        const QStringList lines = {hints, speed};
-        TextList::save(Form2->settingsPath(), lines);
-        Form2->Memo4 = lines;
-        Form2->Edit18 = speed;
-        Form2->Edit17 = hints;
-        Form1->setToolButtonHints(CheckBox1->isChecked());
+        Form2->saveSettings(hints, speed);
+        if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+            Form1->setToolButtonHints(*shown);
         accept();
     });
 }

@@ -40,4 +40,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::TForm6> m_ui;
+    // What activation showed: a save writes only what the user changed from it.
+    bool m_shownHints = false;
+    int m_shownSpeed = -1;
 };

@@ -112,7 +112,7 @@ void TestStartup::handlersReportTheirOwnFailures_data()
     QTest::newRow("a result line's text") << 0 << "Cannot open file %1/Files/zodiac_x.KVETAR.\nНет такого файла.";
     QTest::newRow("saving the list") << 1 << "Cannot create file %1/нет/итоги.txt.\nНет такой папки.";
     QTest::newRow("the chooser's text") << 2 << "Cannot open file %1/Files/druidov.KVETAR.\nНет такого файла.";
-    QTest::newRow("saving the settings") << 3 << "Cannot create file %1/setting/setting.kvt.\nНет такой папки.";
+    QTest::newRow("saving the settings") << 3 << "Cannot create file %1/setting/setting.kvt.\nПапку не создать: на её месте файл.";
     // clang-format on
 }
 
@@ -141,6 +141,7 @@ void TestStartup::handlersReportTheirOwnFailures()
         QVERIFY_THROWS_NO_EXCEPTION(chooser.SpeedButton1Click());
     } else {
         QVERIFY(QDir(dir.file(QStringLiteral("setting"))).removeRecursively());
+        dir.write(QStringLiteral("setting"), "a file");
         TForm6 settings;
         QVERIFY_THROWS_NO_EXCEPTION(settings.Button1Click());
     }

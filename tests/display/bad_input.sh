@@ -50,7 +50,7 @@ if full_disk "$PROGDIR/setting" setting.kvt '1\r\n2\r\n'; then
     settings_reason="Нет места на диске."
 else
     printf '1\r\n2\r\n' >"$SETTINGS"
-    settings_reason="Нет такой папки."
+    settings_reason="Папку не создать: на её месте файл."
 fi
 start_orlenta
 main=$(walk_wizard 1985 май 15)
@@ -135,7 +135,7 @@ CASES
     fail "the old document changed"
 
 # --- Settings that cannot be saved: the window stays, nothing changes -----------------------------
-[ ${#MOUNTS[@]} -gt 0 ] || mv "$PROGDIR/setting" "$PROGDIR/setting.away"
+[ ${#MOUNTS[@]} -gt 0 ] || { mv "$PROGDIR/setting" "$PROGDIR/setting.away" && : >"$PROGDIR/setting"; }
 click_at "$main" 330 42
 settings=$(wait_for_window '^Настройки$' 10) || fail "no settings window"
 click_at "$settings" 16 24  # tips off
@@ -145,7 +145,7 @@ expect_box "Cannot create file $SETTINGS."$'\n'"$settings_reason"
 window_shown "$settings" || fail "the settings window closed after a failed save"
 click_at "$settings" 136 188 # "Отмена"
 wait_while 5 window_shown "$settings" || fail "the settings window stayed open"
-[ ${#MOUNTS[@]} -gt 0 ] || mv "$PROGDIR/setting.away" "$PROGDIR/setting"
+[ ${#MOUNTS[@]} -gt 0 ] || { rm "$PROGDIR/setting" && mv "$PROGDIR/setting.away" "$PROGDIR/setting"; }
 [ "$(od -An -tx1 "$SETTINGS" | tr -d ' \n')" = "310d0a320d0a" ] ||
     fail "the settings file changed: $(od -An -tx1 "$SETTINGS")"
 echo "ok: settings: $settings_reason"

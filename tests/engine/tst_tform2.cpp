@@ -11,8 +11,6 @@ class TestTForm2 : public QObject
     Q_OBJECT
 
 private slots:
-    void loadsSettingsLines_data();
-    void loadsSettingsLines();
     void missingSettingsFails();
     void programDirectoryBecomesCurrent();
     void birthDateFillsTheDateFields_data();
@@ -25,29 +23,6 @@ private slots:
     void saveWritesWhatIsVisible();
     void saveFailureNamesTheFullTarget();
 };
-
-void TestTForm2::loadsSettingsLines_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("hints");
-    QTest::addColumn<QString>("speed");
-    // clang-format off
-    QTest::newRow("installed") << QByteArray("1\r\n2\r\n") << "1" << "2";
-    QTest::newRow("empty") << QByteArray("") << "" << "";
-    QTest::newRow("one line") << QByteArray("0") << "0" << "";
-    QTest::newRow("more lines") << QByteArray("0\r\n3\r\nx\r\n") << "0" << "3";
-    QTest::newRow("LF only, odd values") << QByteArray("1 \n7\n") << "1 " << "7";
-    // clang-format on
-}
-
-void TestTForm2::loadsSettingsLines()
-{
-    QFETCH(QByteArray, file);
-    ProgramDir dir(file);
-    TForm2 engine(dir.executable());
-    QTEST(engine.Edit17, "hints");
-    QTEST(engine.Edit18, "speed");
-}
 
 void TestTForm2::missingSettingsFails()
 {

@@ -84,7 +84,7 @@ void TestUserFile::reads_data()
     QTest::newRow("sound") << "bytes:ok 1" << int(UserFile::Ok) << "";
     QTest::newRow("not what we write") << "bytes:7\r\n9" << int(UserFile::Damaged)
         << "Файл повреждён: в нём не то, что записывает программа.";
-    QTest::newRow("over the limit") << "big" << int(UserFile::Damaged)
+    QTest::newRow("over the limit") << "big" << int(UserFile::Unreadable)
         << "Файл слишком велик: это не файл программы.";
     QTest::newRow("a folder") << "folder" << int(UserFile::Unreadable) << "Это папка.";
     QTest::newRow("a FIFO nobody writes") << "fifo" << int(UserFile::Unreadable)

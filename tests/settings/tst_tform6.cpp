@@ -74,14 +74,13 @@ class TestTForm6 : public QObject
 private slots:
     void keys_data();
     void keys();
-    void activation_data();
-    void activation();
-    void save_data();
-    void save();
+    void settingsFiles_data();
+    void settingsFiles();
+    void saveKeepsAnotherCopysChange();
     void saveSwitchesToolTipsAtOnce_data();
     void saveSwitchesToolTipsAtOnce();
     void cancelChangesNothing();
-    void missingFolderKeepsWindowOpen();
+    void uncreatableFolderKeepsWindowOpen();
     void failedWriteKeepsOldFile();
 };
 
@@ -114,58 +113,49 @@ void TestTForm6::keys()
     QTEST(forms.settingsFile() == "0\r\n3\r\n", "saved");
 }
 
-void TestTForm6::activation_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("ticked");
-    QTest::addColumn<int>("item");
-    // clang-format off
-    QTest::newRow("0, slow") << QByteArray("0\r\n1\r\n") << false << 0;
-    QTest::newRow("1, normal") << QByteArray("1\r\n2\r\n") << true << 1;
-    QTest::newRow("0, fast") << QByteArray("0\r\n3\r\n") << false << 2;
-    QTest::newRow("trailing blank, unknown speed") << QByteArray("1 \r\n7\r\n") << false << -1;
-    QTest::newRow("empty file") << QByteArray("") << false << -1;
-    QTest::newRow("speed with a blank") << QByteArray("1\r\n3 \r\n") << true << -1;
-    // clang-format on
-}
-
-void TestTForm6::activation()
-{
-    QFETCH(QByteArray, settings);
-    Forms forms(settings);
-    QVERIFY(forms.created);
-    TForm6 form;
-    form.show();
-    QTEST(form.CheckBox1->isChecked(), "ticked");
-    QTEST(form.RadioGroup1Items->checkedId(), "item");
-}
-
-void TestTForm6::save_data()
+void TestTForm6::settingsFiles_data()
 {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<int>("tick");
     QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("shownTicked");
+    QTest::addColumn<int>("shownItem");
     QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<bool>("keptAside");
     // clang-format off
-    QTest::newRow("untouched") << QByteArray("1\r\n2\r\n") << int(Leave) << -1
-                               << QByteArray("\x31\x0D\x0A\x32\x0D\x0A");
-    QTest::newRow("no line end") << QByteArray("0\r\n3") << int(Leave) << -1
-                                 << QByteArray("0\r\n3\r\n");
-    QTest::newRow("unknown speed kept")
-        << QByteArray("1\r\n7\r\n") << int(Leave) << -1 << QByteArray("1\r\n7\r\n");
-    QTest::newRow("trailing blank becomes 0")
-        << QByteArray("1 \r\n2\r\n") << int(Leave) << -1 << QByteArray("0\r\n2\r\n");
-    QTest::newRow("fast, no tips")
-        << QByteArray("1\r\n2\r\n") << int(Clear) << 2 << QByteArray("0\r\n3\r\n");
-    QTest::newRow("slow, tips") << QByteArray("0\r\n3\r\n") << int(Set) << 0
-                                << QByteArray("1\r\n1\r\n");
-    QTest::newRow("empty file") << QByteArray("") << int(Leave) << -1 << QByteArray("0\r\n\r\n");
-    QTest::newRow("extra lines dropped")
-        << QByteArray("1\r\n2\r\nx\r\n") << int(Leave) << 1 << QByteArray("1\r\n2\r\n");
+    QTest::newRow("untouched") << QByteArray("1\r\n2\r\n") << int(Leave) << -1 << true << 1
+        << QByteArray("\x31\x0D\x0A\x32\x0D\x0A") << false;
+    QTest::newRow("no line end") << QByteArray("0\r\n3") << int(Leave) << -1 << false << 2
+        << QByteArray("0\r\n3\r\n") << false;
+    QTest::newRow("fast, no tips") << QByteArray("1\r\n2\r\n") << int(Clear) << 2 << true << 1
+        << QByteArray("0\r\n3\r\n") << false;
+    QTest::newRow("slow, tips") << QByteArray("0\r\n3\r\n") << int(Set) << 0 << false << 2
+        << QByteArray("1\r\n1\r\n") << false;
+    QTest::newRow("extra lines dropped") << QByteArray("0\r\n1\r\nx\r\n") << int(Leave) << -1
+        << false << 0 << QByteArray("0\r\n1\r\n") << false;
+    // Bad lines read as the defaults, are shown as such and are never written back.
+    QTest::newRow("empty") << QByteArray("") << int(Leave) << -1 << true << 1
+        << QByteArray("1\r\n2\r\n") << true;
+    QTest::newRow("one line") << QByteArray("0") << int(Leave) << -1 << false << 1
+        << QByteArray("0\r\n2\r\n") << true;
+    QTest::newRow("7 and 9") << QByteArray("7\r\n9\r\n") << int(Leave) << -1 << true << 1
+        << QByteArray("1\r\n2\r\n") << true;
+    QTest::newRow("trailing blanks") << QByteArray("0 \r\n3 \r\n") << int(Leave) << -1 << true
+        << 1 << QByteArray("1\r\n2\r\n") << true;
+    QTest::newRow("binary") << QByteArray("\x01\xff\r\n\x80", 5) << int(Leave) << -1 << true << 1
+        << QByteArray("1\r\n2\r\n") << true;
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe" "0\0\r\0\n\0" "3\0\r\0\n\0", 14) << int(Leave)
+        << -1 << true << 1 << QByteArray("1\r\n2\r\n") << true;
+    QTest::newRow("a BOM") << QByteArray("\xef\xbb\xbf" "0\r\n3\r\n") << int(Leave) << -1 << true
+        << 2 << QByteArray("1\r\n3\r\n") << true;
+    QTest::newRow("a bad line, a change") << QByteArray("7\r\n3\r\n") << int(Clear) << -1 << true
+        << 2 << QByteArray("0\r\n3\r\n") << true;
     // clang-format on
 }
 
-void TestTForm6::save()
+// What start-up takes from the file is what the window shows, and a save writes valid lines only,
+// keeping a file with bad lines aside.
+void TestTForm6::settingsFiles()
 {
     QFETCH(QByteArray, settings);
     QFETCH(int, tick);
@@ -175,6 +165,9 @@ void TestTForm6::save()
     QVERIFY(forms.created);
     TForm6 form;
     form.show();
+    QTEST(form.CheckBox1->isChecked(), "shownTicked");
+    QTEST(form.RadioGroup1Items->checkedId(), "shownItem");
+    QCOMPARE(Form2->Edit17, form.CheckBox1->isChecked() ? "1" : "0");
     choose(form, tick, item);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
 
@@ -183,7 +176,24 @@ void TestTForm6::save()
     QCOMPARE(Form2->Edit17, QString::fromLatin1(lines[0].chopped(1)));
     QCOMPARE(Form2->Edit18, QString::fromLatin1(lines[1].chopped(1)));
     QVERIFY(!form.isVisible());
-    QCOMPARE(form.result(), int(QDialog::Accepted));
+    const QStringList aside = QDir(forms.dir.file("setting")).entryList({"setting.kvt.damaged-*"});
+    QTEST(aside.size() == 1, "keptAside");
+}
+
+// Another running copy saved the tips off after this one started: changing only the speed here
+// keeps that.
+void TestTForm6::saveKeepsAnotherCopysChange()
+{
+    Forms forms("1\r\n2\r\n");
+    QVERIFY(forms.created);
+    TForm6 form;
+    form.show();
+    forms.dir.write("setting/setting.kvt", "0\r\n3\r\n");
+    choose(form, Leave, 0);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QCOMPARE(forms.settingsFile(), QByteArray("0\r\n1\r\n"));
+    QCOMPARE(Form2->Edit17, QStringLiteral("0"));
+    QCOMPARE(toolTips(), QStringList(5, QString()));
 }
 
 void TestTForm6::saveSwitchesToolTipsAtOnce_data()
@@ -194,8 +204,6 @@ void TestTForm6::saveSwitchesToolTipsAtOnce_data()
     // clang-format off
     QTest::newRow("off") << QByteArray("1\r\n2\r\n") << int(Clear) << QStringList(5, QString());
     QTest::newRow("on") << QByteArray("0\r\n2\r\n") << int(Set) << ToolTipTexts;
-    QTest::newRow("odd text made 0")
-        << QByteArray("x\r\n2\r\n") << int(Leave) << QStringList(5, QString());
     // clang-format on
 }
 
@@ -231,11 +239,12 @@ void TestTForm6::cancelChangesNothing()
 }
 
 // The real run: the main window's settings button, the error box from the application object.
-void TestTForm6::missingFolderKeepsWindowOpen()
+void TestTForm6::uncreatableFolderKeepsWindowOpen()
 {
     Forms forms("1\r\n2\r\n");
     QVERIFY(forms.created);
     QVERIFY(QDir(forms.dir.file(QStringLiteral("setting"))).removeRecursively());
+    forms.dir.write("setting", "a file where the folder was");
     MessageBoxCatcher catcher;
     bool openAfterError = false;
     QString speedAfterError;
@@ -251,8 +260,10 @@ void TestTForm6::missingFolderKeepsWindowOpen()
 
     QCOMPARE(settings.seen, QStringList(QStringLiteral("TForm6")));
     QVERIFY(openAfterError);
-    QCOMPARE(catcher.texts, QStringList(QStringLiteral("Cannot create file %1.\nНет такой папки.")
-                                            .arg(forms.dir.file("setting/setting.kvt"))));
+    QCOMPARE(
+        catcher.texts,
+        QStringList(QStringLiteral("Cannot create file %1.\nПапку не создать: на её месте файл.")
+                        .arg(forms.dir.file("setting/setting.kvt"))));
     // Nothing takes effect unless it was written.
     QCOMPARE(speedAfterError, QStringLiteral("2"));
     QCOMPARE(Form2->Edit17, QStringLiteral("1"));
