@@ -38,9 +38,10 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     confirmReplace = [this](const QString &target) {
         const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(QDir::toNativeSeparators(target));
-        return QMessageBox::warning(this, windowTitle(), question,
-                                    QMessageBox::Yes | QMessageBox::No,
-                                    QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Warning, windowTitle(), question,
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        return execBox(box) == QMessageBox::Yes;
     };
 }
 
