@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "engine/clock.h"
 #include "engine/compatibility.h"
 #include "engine/day_numbers.h"
 #include "engine/tform2.h"
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,15 +70,40 @@ int refuse(const QString &reason)
     return 2;
 }
 
-// The date the text names, or the refusal's exit status.
+// Input as a refusal shows it: control characters escaped, and cut short, so a refusal stays one
+// readable line whatever was typed or pasted.
+QString shown(const QString &text)
+{
+    constexpr int MaxShown = 40;
+    QString out;
+    for (const QChar c : text.left(MaxShown)) {
+        if (c == u'\n')
+            out += QLatin1String("\\n");
+        else if (c == u'\t')
+            out += QLatin1String("\\t");
+        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    if (text.size() > MaxShown)
+        out += QStringLiteral("…");
+    return out;
+}
+
+// The one reading of a birth date on the command line, for every option that takes one: exactly
+// YYYY-MM-DD in ASCII digits, a real day, a year the wizard offers, and not after today. Returns
+// the date, or nothing after printing the refusal and setting the exit status.
 std::optional<QDate> parseDate(const QString &text, int *status)
 {
-    static const QRegularExpression Shape(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    // Anchored on the whole text: "$" alone would let a final newline through.
+    static const QRegularExpression Shape(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
     const QRegularExpressionMatch match = Shape.match(text);
     if (!match.hasMatch()) {
         *status = refuse(QStringLiteral("дата «%1» записана неверно: нужна дата вида ГГГГ-ММ-ДД, "
                                         "например 1985-03-21.")
-                             .arg(text));
+                             .arg(shown(text)));
         return std::nullopt;
     }
     const int year = match.captured(1).toInt();
@@ -93,7 +120,28 @@ std::optional<QDate> parseDate(const QString &text, int *status)
                              .arg(lastYear));
         return std::nullopt;
     }
+    if (date > Clock::today()) {
+        *status =
+            refuse(QStringLiteral("дата %1 ещё не наступила: нужна дата рождения.").arg(text));
+        return std::nullopt;
+    }
     return date;
+}
+
+// The option as the user typed it ("-hv", "--colour"), for a refusal.
+QString typedOption(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        const QString typed = argument.section(u'=', 0, 0);
+        QString bare = typed;
+        while (bare.startsWith(u'-'))
+            bare.remove(0, 1);
+        if (typed.startsWith(u'-') && bare == name)
+            return typed;
+    }
+    return (name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name;
 }
 
 int printSigns(const QString &text)
@@ -156,8 +204,19 @@ std::optional<int> runCommandLine(int argc, char **argv)
         if (parser.unknownOptionNames().isEmpty())
             return refuse(parser.errorText());
         const QString name = parser.unknownOptionNames().constFirst();
-        return refuse(QStringLiteral("неизвестный параметр «%1%2»; параметры: orlenta --help.")
-                          .arg(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), name));
+        return refuse(QStringLiteral("неизвестный параметр «%1»; параметры: orlenta --help.")
+                          .arg(shown(typedOption(arguments, name))));
+    }
+    // A second --date would silently win over the first: say so instead.
+    for (const QCommandLineOption *option :
+         {&options.help, &options.version, &options.date, &options.compat}) {
+        const QStringList given = parser.optionNames();
+        const auto times = std::count_if(given.cbegin(), given.cend(), [&](const QString &name) {
+            return option->names().contains(name);
+        });
+        if (times > 1)
+            return refuse(QStringLiteral("параметр --%1 указан больше одного раза.")
+                              .arg(option->names().constLast()));
     }
     if (parser.isSet(options.help)) {
         print(stdout, parser.helpText());
@@ -181,6 +240,6 @@ std::optional<int> runCommandLine(int argc, char **argv)
     }
     if (!extra.isEmpty())
         return refuse(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
-                          .arg(extra.constFirst()));
+                          .arg(shown(extra.constFirst())));
     return printSigns(parser.value(options.date));
 }

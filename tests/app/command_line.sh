@@ -63,9 +63,31 @@ expect 0 "--version" "Orlenta $VERSION"
 for refused in "--date 1899-12-31" "--date 2100-01-01" "--date 1985-02-29" "--date 1900-02-29" \
     "--date 1985-3-21" "--date 21.03.1985" "--date" "--frob" "-x" "extra" "--compat 1985-03-21" \
     "--compat 1985-03-21 1985-02-29" "--compat 2100-01-01 1985-03-21" \
-    "--compat 1985-03-21 1990-08-14 extra" "--date 1985-03-21 --compat 1990-08-14 1985-03-21"; do
+    "--compat 1985-03-21 1990-08-14 extra" "--date 1985-03-21 --compat 1990-08-14 1985-03-21" \
+    "--date $(date -d tomorrow +%F)" "--date 1985-03-21 --date 1990-08-14" "-hv" "--date ١٩٨٥-03-21"; do
     expect 2 "$refused"
 done
+
+# refused_shows ARGUMENT TEXT: the argument is refused and the refusal shows it as TEXT, one line.
+refused_shows() {
+    local err
+    err=$("$ORLENTA" --date "$1" 2>&1 >/dev/null)
+    [ $? = 2 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -qF -- "$2" <<<"$err" ||
+        fail "--date $(printf %q "$1"): $err"
+}
+refused_shows $'1985-03-21\n' '«1985-03-21\n»'
+refused_shows $'\e[31mred' '«\u001b[31mred»'
+refused_shows "$(head -c 100000 /dev/zero | tr '\0' 7)" "«7777777777777777777777777777777777777777…»"
+err=$("$ORLENTA" -hv 2>&1)
+grep -qF '«-hv»' <<<"$err" || fail "-hv is shown as: $err"
+
+# No display: one Russian line and status 1, no abort.
+err=$("$ORLENTA" 2>&1)
+status=$?
+[ "$status" = 1 ] && [ "$err" = "Нет графического экрана: запустите Orlenta в графическом сеансе или используйте --date." ] ||
+    fail "no display: status $status, said: $err"
+err=$(DISPLAY=:99999 "$ORLENTA" 2>&1)
+[ $? = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] || fail "an unusable display: $err"
 
 [ "$failures" = 0 ] || exit 1
 echo "command_line: passed"
