@@ -1,6 +1,7 @@
 #include "wizard/tform3.h"
 
 #include "app/forms.h"
+#include "engine/clock.h"
 #include "engine/day_numbers.h"
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
@@ -277,9 +278,12 @@ void TForm3::SpeedButton3Click()
 {
     Form2->Edit1 = Codes::FlagOff;
     const QString text = ComboBox2->currentText();
+    // A birth date is not after today: this year offers its months and days up to today only.
+    const QDate today = Clock::today();
+    const bool thisYear = Edit3 == QString::number(today.year());
     for (int index = 0; index < 12; ++index) {
         const Month &month = Months[index];
-        if (text != QString::fromUtf8(month.entry))
+        if (text != QString::fromUtf8(month.entry) || (thisYear && index + 1 > today.month()))
             continue;
         Form2->Edit1 = Codes::FlagOn;
         Form2->Edit3 = QString::number(DayNumbers::monthStart(index + 1));
@@ -289,7 +293,8 @@ void TForm3::SpeedButton3Click()
                                                            : &ComboBox7;
         const QString dayText = ComboBox3->currentText();
         ComboBox3->clear();
-        ComboBox3->addItems(*days);
+        ComboBox3->addItems(thisYear && index + 1 == today.month() ? days->mid(0, today.day())
+                                                                   : *days);
         ComboBox3->setEditText(dayText);
         Edit4 = QString::fromUtf8(month.genitive);
     }
