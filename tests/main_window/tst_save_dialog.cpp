@@ -1,11 +1,11 @@
 #include "main_window/save_dialog.h"
 #include "message_box_catcher.h"
+#include "modal_catcher.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 class TestSaveDialog : public QObject
 {
@@ -115,28 +115,27 @@ void TestSaveDialog::runAnswersTheChosenName()
     auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
     QStringList shownNames;
-    QTimer::singleShot(0, &dialog, [&] {
+    QString typed;
+    bool accept = true;
+    ModalCatcher user([&](QDialog &) {
         shownNames << name->text();
-        name->setText(QStringLiteral("итоги"));
-        dialog.accept();
+        name->setText(typed);
+        if (accept)
+            dialog.accept();
     });
+    typed = QStringLiteral("итоги");
     QCOMPARE(dialog.run(), QDir(dir.path()).filePath(QStringLiteral("итоги")));
 
     // A second run starts from an empty name again; cancelling it answers nothing.
-    QTimer::singleShot(0, &dialog, [&] {
-        shownNames << name->text();
-        name->setText(QStringLiteral("другое"));
-        dialog.reject();
-    });
+    typed = QStringLiteral("другое");
+    accept = false;
     QCOMPARE(dialog.run(), QString());
     QCOMPARE(shownNames, QStringList({QString(), QString()}));
 
     // A name typed with another folder: the next run opens in that folder.
     QTemporaryDir other;
-    QTimer::singleShot(0, &dialog, [&] {
-        name->setText(other.filePath(QStringLiteral("итоги")));
-        dialog.accept();
-    });
+    typed = other.filePath(QStringLiteral("итоги"));
+    accept = true;
     QCOMPARE(dialog.run(), other.filePath(QStringLiteral("итоги")));
     QCOMPARE(dialog.directory().absolutePath(), other.path());
 }
