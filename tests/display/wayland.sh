@@ -154,6 +154,12 @@ keys Return
 wait_until 10 window "$MAIN" >/dev/null || fail "the wizard did not hand over to the main window"
 
 # --- The main window: the question, the list and a text ------------------------------------------
+# Its size is fixed: it takes no full-screen state, whoever asks for one.
+as_user swaymsg "[title=\"$MAIN\"] fullscreen enable" >/dev/null
+windowed() {
+    [ "$(as_user swaymsg -t get_tree | jq '[.. | objects | select(.pid? and .fullscreen_mode > 0)] | length')" = 0 ]
+}
+wait_until 5 windowed || fail "the main window stays full screen"
 main_pixel() { shot "$MAIN" "$TMPDIR/main.png" && pixel "$TMPDIR/main.png" "$1" "$2"; }
 question_shown() { [ "$(main_pixel 330 348)" != 000000 ]; }
 wait_until 20 question_shown || fail "the question was not shown"
