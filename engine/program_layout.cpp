@@ -29,6 +29,7 @@ ProgramLayout findProgramLayout(const QString &executablePath)
         layout.programDir = executableDir.absolutePath();
         layout.settingsFile = layout.programDir + QLatin1String("/setting/setting.kvt");
         layout.installedSettings = layout.settingsFile;
+        layout.userFolder = layout.programDir + QLatin1String("/setting");
         return layout;
     }
     layout.programDir =
@@ -41,5 +42,6 @@ ProgramLayout findProgramLayout(const QString &executablePath)
         layout.settingsFolderError = FileError::HomeUnset;
     layout.settingsFile = (config.isEmpty() ? QStringLiteral("~/.config") : config) +
                           QLatin1String("/orlenta/setting.kvt");
+    layout.userFolder = config.isEmpty() ? QString() : config + QLatin1String("/orlenta");
     return layout;
 }

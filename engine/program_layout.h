@@ -12,6 +12,7 @@ struct ProgramLayout {
     QString settingsFile;        // the settings this user reads and writes
     QString installedSettings;   // the installed default; the same as settingsFile when portable
     int settingsFolderError = 0; // a FileError when the user has no configuration folder
+    QString userFolder;          // the small files remembered for this user: beside the settings
 };
 
 ProgramLayout findProgramLayout(const QString &executablePath);

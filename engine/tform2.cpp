@@ -65,6 +65,7 @@ TForm2::TForm2(const QString &executablePath)
     Memo1 = licenceText();
 
     m_settingsPath = layout.settingsFile;
+    m_userFolder = layout.userFolder;
     m_settingsFolderError = layout.settingsFolderError;
     const SettingsFile::Loaded loaded = SettingsFile::load(layout);
     settingsProblem = {loaded.problem, loaded.reason};
@@ -161,10 +162,14 @@ void TForm2::Button7Click()
         return;
     const SaveSource source = saveSource();
     // When both are visible the list wins, as it would by being written last.
-    if (source.listVisible)
-        TextList::save(saveTarget(source.fileName), source.rows);
-    else if (source.textVisible)
-        TextList::save(saveTarget(source.fileName), source.text);
+    if (source.listVisible) {
+        QStringList lines = source.rows;
+        if (!source.listHeading.isEmpty())
+            lines = QStringList{source.listHeading, QString()} + lines;
+        TextList::save(saveTarget(source.fileName), lines, source.encoding);
+    } else if (source.textVisible) {
+        TextList::save(saveTarget(source.fileName), source.text, source.encoding);
+    }
 }
 
 void TForm2::Button8Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/setting_codes.h"
+#include "toolkit/text_list.h"
 
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,8 @@ public:
     // whichever of the text viewer and the result list is visible.
     struct SaveSource {
         QString fileName;
+        TextList::Encoding encoding = TextList::Encoding::Utf8;
+        QString listHeading; // the line above the list's rows, "Дата рождения: ..."; none: empty
         bool textVisible = false;
         QStringList text;
         bool listVisible = false;
@@ -91,10 +94,17 @@ public:
     // Exception("Cannot create file <path>") with the reason; nothing changes then.
     void saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed);
 
+    // A small file remembered for this user beside the settings; empty for the calculator alone.
+    QString userFilePath(QLatin1String name) const
+    {
+        return m_userFolder.isEmpty() ? QString() : m_userFolder + u'/' + name;
+    }
+
     // The save operation's target: ".txt" is appended unless the name already ends in it.
     static QString saveTarget(const QString &fileName);
 
 private:
     QString m_settingsPath;
     int m_settingsFolderError = 0;
+    QString m_userFolder;
 };

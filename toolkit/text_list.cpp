@@ -76,10 +76,20 @@ QStringList load(const QString &path)
     return fromBytes(read.bytes);
 }
 
-QByteArray toBytes(const QStringList &lines)
+QByteArray toBytes(const QStringList &lines, Encoding encoding)
 {
-    QStringEncoder encode(Codepage);
     QByteArray bytes;
+    if (encoding == Encoding::Utf8) {
+#ifdef Q_OS_WIN
+        const char *const lineEnd = "\r\n";
+#else
+        const char *const lineEnd = "\n";
+#endif
+        for (const QString &line : lines)
+            bytes += line.toUtf8() + lineEnd;
+        return bytes;
+    }
+    QStringEncoder encode(Codepage);
     for (const QString &line : lines) {
         bytes += encode(line);
         bytes += "\r\n";
@@ -87,7 +97,7 @@ QByteArray toBytes(const QStringList &lines)
     return bytes;
 }
 
-void save(const QString &path, const QStringList &lines)
+void save(const QString &path, const QStringList &lines, Encoding encoding)
 {
     const auto fail = [&path](int error) {
         throw Exception(QStringLiteral("Cannot create file %1").arg(path),
@@ -95,7 +105,7 @@ void save(const QString &path, const QStringList &lines)
     };
     if (QFileInfo(path).isDir())
         fail(EISDIR);
-    const QByteArray bytes = toBytes(lines);
+    const QByteArray bytes = toBytes(lines, encoding);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))

@@ -17,12 +17,16 @@ QStringList load(const QString &path);
 // Splits already-read bytes the way load() does.
 QStringList fromBytes(const QByteArray &bytes);
 
-// Encodes every line followed by CR LF.
-QByteArray toBytes(const QStringList &lines);
+// How a document is written: the design's code page 1251 with CR LF, or UTF-8 (no byte-order
+// mark) with the platform's line ends, which today's editors read.
+enum class Encoding { Windows1251, Utf8 };
 
-// Writes every line followed by CR LF. The old file stays whole unless the new one was written
-// completely. Throws Exception("Cannot create file <path>") with the reason.
-void save(const QString &path, const QStringList &lines);
+// Encodes every line followed by its line end.
+QByteArray toBytes(const QStringList &lines, Encoding encoding = Encoding::Windows1251);
+
+// Writes every line followed by its line end. The old file stays whole unless the new one was
+// written completely. Throws Exception("Cannot create file <path>") with the reason.
+void save(const QString &path, const QStringList &lines, Encoding encoding = Encoding::Windows1251);
 
 // Why a file operation failed, in Russian, from the system's error number; `writing` tells a
 // missing folder of a new file from a missing file to read.

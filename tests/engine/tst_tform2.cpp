@@ -141,17 +141,21 @@ void TestTForm2::saveWritesWhatIsVisible_data()
     QTest::addColumn<bool>("textVisible");
     QTest::addColumn<bool>("listVisible");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<QByteArray>("bytes"); // UTF-8 here, whatever is written
     const QByteArray text = "Текст\r\n\r\nабзац\r\n";
     const QByteArray rows = "По знаку зодиака.....(Лев)\r\n";
+    const QByteArray dated = "Дата рождения: 1 августа 1985 г.\n\nПо знаку зодиака.....(Лев)\n";
     // clang-format off
-    QTest::newRow("viewer") << "итоги" << true << false << "итоги.txt" << text;
-    QTest::newRow("list") << "итоги" << false << true << "итоги.txt" << rows;
-    QTest::newRow("both: the list wins") << "итоги" << true << true << "итоги.txt" << rows;
-    QTest::newRow("name already .txt") << "итоги.txt" << false << true << "итоги.txt" << rows;
-    QTest::newRow("name already .TXT") << "итоги.TXT" << false << true << "итоги.TXT" << rows;
-    QTest::newRow("other extension") << "итоги.doc" << false << true << "итоги.doc.txt" << rows;
-    QTest::newRow("neither") << "итоги" << false << false << "итоги.txt" << QByteArray();
+    QTest::newRow("viewer") << "итоги" << true << false << "итоги.txt" << false << text;
+    QTest::newRow("list") << "итоги" << false << true << "итоги.txt" << false << rows;
+    QTest::newRow("both: the list wins") << "итоги" << true << true << "итоги.txt" << false << rows;
+    QTest::newRow("name already .txt") << "итоги.txt" << false << true << "итоги.txt" << false << rows;
+    QTest::newRow("name already .TXT") << "итоги.TXT" << false << true << "итоги.TXT" << false << rows;
+    QTest::newRow("other extension") << "итоги.doc" << false << true << "итоги.doc.txt" << false << rows;
+    QTest::newRow("neither") << "итоги" << false << false << "итоги.txt" << false << QByteArray();
+    QTest::newRow("viewer, UTF-8") << "итоги" << true << false << "итоги.txt" << true << QByteArray("Текст\n\nабзац\n");
+    QTest::newRow("list, UTF-8, dated") << "итоги" << false << true << "итоги.txt" << true << dated;
     // clang-format on
 }
 
@@ -161,6 +165,7 @@ void TestTForm2::saveWritesWhatIsVisible()
     QFETCH(bool, textVisible);
     QFETCH(bool, listVisible);
     QFETCH(QString, written);
+    QFETCH(bool, utf8);
     QFETCH(QByteArray, bytes);
     ProgramDir dir;
     TForm2 engine(dir.executable());
@@ -171,6 +176,9 @@ void TestTForm2::saveWritesWhatIsVisible()
         source.text = QStringList({"Текст", "", "абзац"});
         source.listVisible = listVisible;
         source.rows = QStringList({"По знаку зодиака.....(Лев)"});
+        source.encoding = utf8 ? TextList::Encoding::Utf8 : TextList::Encoding::Windows1251;
+        if (utf8)
+            source.listHeading = QStringLiteral("Дата рождения: 1 августа 1985 г.");
         return source;
     };
     engine.Button7Click();
@@ -183,7 +191,7 @@ void TestTForm2::saveWritesWhatIsVisible()
     QFile saved(dir.file(written));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QStringEncoder cp1251("windows-1251");
-    QCOMPARE(saved.readAll(), QByteArray(cp1251(QString::fromUtf8(bytes))));
+    QCOMPARE(saved.readAll(), utf8 ? bytes : QByteArray(cp1251(QString::fromUtf8(bytes))));
 }
 
 void TestTForm2::saveFailureNamesTheFullTarget()

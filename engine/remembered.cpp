@@ -1,0 +1,111 @@
+#include "engine/remembered.h"
+
+#include "engine/day_numbers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <iterator>
+
+namespace Remembered {
+
+namespace {
+
+// The one line a file holds, without its line end; null when there is more than one line.
+QByteArray line(const QByteArray &bytes)
+{
+    QByteArray text = bytes;
+    if (text.endsWith('\n'))
+        text.chop(1);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    return text.contains('\n') || text.contains('\r') ? QByteArray() : text;
+}
+
+bool allDigits(const QByteArray &text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+const char *const Utf8Name = "utf-8";
+const char *const Windows1251Name = "windows-1251";
+
+} // namespace
+
+std::optional<QDate> dateFromBytes(const QByteArray &bytes)
+{
+    const QByteArray text = line(bytes);
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const QByteArray year = text.left(4), month = text.mid(5, 2), day = text.mid(8, 2);
+    if (!allDigits(year) || !allDigits(month) || !allDigits(day))
+        return std::nullopt;
+    const QDate date(year.toInt(), month.toInt(), day.toInt());
+    if (!date.isValid() || date.year() < DayNumbers::FirstYear ||
+        date.year() > DayNumbers::lastOfferedYear())
+        return std::nullopt;
+    return date;
+}
+
+QByteArray dateBytes(const QDate &date)
+{
+    return date.toString(Qt::ISODate).toLatin1() + '\n';
+}
+
+int textSizeFromBytes(const QByteArray &bytes)
+{
+    const QByteArray text = line(bytes);
+    const int percent = allDigits(text) && text.size() <= 3 ? text.toInt() : 0;
+    return std::find(std::begin(TextSizes), std::end(TextSizes), percent) != std::end(TextSizes)
+               ? percent
+               : DesignTextSize;
+}
+
+QByteArray textSizeBytes(int percent)
+{
+    return QByteArray::number(percent) + '\n';
+}
+
+int textSizeStep(int percent, int steps)
+{
+    const auto *const begin = std::begin(TextSizes), *const end = std::end(TextSizes);
+    const auto *at = std::find(begin, end, percent);
+    if (at == end)
+        at = std::find(begin, end, DesignTextSize);
+    return TextSizes[std::clamp(int(at - begin) + steps, 0, int(end - begin) - 1)];
+}
+
+TextList::Encoding saveFormatFromBytes(const QByteArray &bytes)
+{
+    return line(bytes) == Windows1251Name ? TextList::Encoding::Windows1251
+                                          : TextList::Encoding::Utf8;
+}
+
+QByteArray saveFormatBytes(TextList::Encoding format)
+{
+    const bool codepage = format == TextList::Encoding::Windows1251;
+    return QByteArray(codepage ? Windows1251Name : Utf8Name) + '\n';
+}
+
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(4096);
+}
+
+QString write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace Remembered

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "toolkit/text_list.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// What the program remembers for each user between runs, each in a small file of its own beside
+// the settings: the last birth date, the text size, the type of a saved document. A file that is
+// missing, damaged or holds a value the program would not write means the first run's choice.
+namespace Remembered {
+
+const QLatin1String DateFile("birth_date.txt");
+const QLatin1String TextSizeFile("text_size.txt");
+const QLatin1String SaveFormatFile("save_format.txt");
+
+// One line, "1985-03-21": a date the wizard offers, or none.
+std::optional<QDate> dateFromBytes(const QByteArray &bytes);
+QByteArray dateBytes(const QDate &date);
+
+// The text size in percent of the design's, in steps from about 80 % to 200 %.
+inline constexpr int TextSizes[] = {80, 90, 100, 110, 125, 150, 175, 200};
+constexpr int DesignTextSize = 100;
+int textSizeFromBytes(const QByteArray &bytes);
+QByteArray textSizeBytes(int percent);
+// The size `steps` steps away from `percent`, held at the smallest and the largest.
+int textSizeStep(int percent, int steps);
+
+// The type of a saved document last chosen; UTF-8 until the user picks another.
+TextList::Encoding saveFormatFromBytes(const QByteArray &bytes);
+QByteArray saveFormatBytes(TextList::Encoding format);
+
+// The file's bytes; empty when it is missing or cannot be read.
+QByteArray read(const QString &path);
+// Puts the bytes in place whole; the reason in Russian when it could not, else empty.
+QString write(const QString &path, const QByteArray &bytes);
+
+} // namespace Remembered
