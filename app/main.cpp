@@ -1,11 +1,13 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/forms.h"
+#include "app/screen_fit.h"
 #include "app/startup.h"
 #include "main_window/tform1.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -42,16 +44,22 @@ int main(int argc, char *argv[])
     QList<std::pair<QtMsgType, QString>> held;
     heldMessages = &held;
     qtHandler = qInstallMessageHandler(whileConnecting);
-    OrlentaApplication app(argc, argv);
+    std::optional<OrlentaApplication> app(std::in_place, argc, argv);
     qInstallMessageHandler(qtHandler);
     for (const auto &[type, message] : std::as_const(held))
         qt_message_output(type, QMessageLogContext(), message);
+    // A window that would not fit the screen at the desktop's scale: start again at one that fits.
+    if (ScreenFit::chooseScale()) {
+        app.reset();
+        app.emplace(argc, argv);
+        ScreenFit::restoreEnvironment();
+    }
     // The loading screen goes up as soon as the settings are known to be there, and stays while the
     // remaining windows are made. A start-up that cannot find its settings must not look like
     // success to whoever started it.
     if (!createForms(QCoreApplication::applicationFilePath(), [] { Form1->show(); }))
         return 1;
-    const int status = app.exec();
+    const int status = app->exec();
     destroyForms();
     return status;
 }

@@ -190,6 +190,22 @@ QString signTextPath(const QString &programDir, System system, const QString &si
            signKey + QLatin1String(".KVETAR");
 }
 
+QString textTitle(const QString &path)
+{
+    const QString name = path.section(u'/', -1);
+    for (int number = 1; number <= SystemCount; ++number) {
+        const SystemInfo &info = systemInfo(System(number));
+        const QString stem = QLatin1String(info.key);
+        if (name == stem + QLatin1String(".KVETAR"))
+            return QString::fromUtf8(info.title);
+        for (std::size_t i = 0; i < info.signs.count; ++i) {
+            if (name == stem + u'_' + QLatin1String(info.signs[i].key) + QLatin1String(".KVETAR"))
+                return QString::fromUtf8(info.signs[i].name);
+        }
+    }
+    return {};
+}
+
 QString resultLine(System system, const Sign &sign)
 {
     return QString::fromUtf8(systemInfo(system).linePrefix) + u'(' + QString::fromUtf8(sign.name) +

@@ -48,5 +48,9 @@ QString generalTextPath(const QString &programDir, System system);
 // stands, unchecked.
 QString signTextPath(const QString &programDir, System system, const QString &signKey);
 
+// What a text file is about, as a title: the sign's name for a sign text ("Овен"), the system's
+// title for its general text; empty for any other file.
+QString textTitle(const QString &path);
+
 // "По знаку зодиака.....(Козерог)"
 QString resultLine(System system, const Sign &sign);

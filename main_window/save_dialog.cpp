@@ -15,7 +15,9 @@
 
 namespace {
 
-const char *const Filter = "Текстовой документ (*.txt)";
+// The first type is today's text; the second is byte for byte what the design writes.
+const char *const Utf8Filter = "Текстовой документ (*.txt)";
+const char *const Windows1251Filter = "Текстовой документ (Windows-1251) (*.txt)";
 
 // The user's documents folder where there is one, else the home folder: never the program folder,
 // which an installed copy cannot write.
@@ -33,7 +35,7 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     setFileMode(QFileDialog::AnyFile);
     // Non-native, so it looks and behaves the same everywhere and can be driven by tests.
     setOption(QFileDialog::DontUseNativeDialog);
-    setNameFilter(QString::fromUtf8(Filter));
+    setNameFilters({QString::fromUtf8(Utf8Filter), QString::fromUtf8(Windows1251Filter)});
     setDirectory(startFolder());
     confirmReplace = [this](const QString &target) {
         const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
@@ -45,11 +47,24 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     };
 }
 
-QString SaveDialog::run()
+TextList::Encoding SaveDialog::encoding() const
+{
+    return selectedNameFilter() == QString::fromUtf8(Windows1251Filter)
+               ? TextList::Encoding::Windows1251
+               : TextList::Encoding::Utf8;
+}
+
+void SaveDialog::setEncoding(TextList::Encoding encoding)
+{
+    selectNameFilter(QString::fromUtf8(
+        encoding == TextList::Encoding::Windows1251 ? Windows1251Filter : Utf8Filter));
+}
+
+QString SaveDialog::run(const QString &suggestedName)
 {
     // selectFile() ignores an empty name; the name field is the dialog's own line edit.
     if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        name->clear();
+        name->setText(suggestedName);
     if (execModal(*this) != QDialog::Accepted)
         return {};
     const QString chosen = selectedFiles().value(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/text_list.h"
+
 #include <QFileDialog>
 
 #include <functional>
@@ -15,8 +17,12 @@ class SaveDialog : public QFileDialog
 public:
     explicit SaveDialog(QWidget *parent = nullptr);
 
-    // Runs the dialog from an empty name; returns the chosen name, or empty when cancelled.
-    QString run();
+    // Runs the dialog with the suggested name; returns the chosen name, or empty when cancelled.
+    QString run(const QString &suggestedName = QString());
+
+    // The file type: UTF-8, or the design's code page 1251.
+    TextList::Encoding encoding() const;
+    void setEncoding(TextList::Encoding encoding);
 
     // Asks whether to replace an existing file; tests replace it.
     std::function<bool(const QString &target)> confirmReplace;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -33,6 +34,7 @@ QPlainTextEdit *TextViewer::editor()
         m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         setFocusProxy(m_editor);
+        m_editor->viewport()->installEventFilter(this);
         m_editor->show();
         m_shown = 0;
         showNextPiece();
@@ -118,6 +120,18 @@ void TextViewer::showEvent(QShowEvent *event)
 {
     editor();
     QWidget::showEvent(event);
+}
+
+bool TextViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel && m_editor && watched == m_editor->viewport()) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            Q_EMIT sizeWheeled(wheel->angleDelta().y());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TextViewer::resizeEvent(QResizeEvent *event)

@@ -35,9 +35,14 @@ public:
     static QString piece(const QString &text, qsizetype from, qsizetype budget, qsizetype *next);
     static constexpr qsizetype LongestBlock = 2000;
 
+signals:
+    // Ctrl and the wheel: the text size is the window's to change, not the editor's own zoom.
+    void sizeWheeled(int angleDelta);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showNextPiece();

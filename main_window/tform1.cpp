@@ -3,6 +3,8 @@
 #include "about/tform5.h"
 #include "app/forms.h"
 #include "data/sign_keys.h"
+#include "engine/date_words.h"
+#include "engine/remembered.h"
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/save_dialog.h"
@@ -26,10 +28,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <initializer_list>
 #include <optional>
@@ -45,20 +51,33 @@ void setToolPicture(QLabel *picture, const QByteArray &name)
         QStringLiteral(":/art/%1.png").arg(QLatin1String(name)));
 }
 
-// Rows of one height, whatever the font asks for.
+// Rows of one height, whatever the font asks for; the height grows with the text size.
 class FixedRowHeight : public QStyledItemDelegate
 {
 public:
-    FixedRowHeight(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+    FixedRowHeight(const int *height, QObject *parent)
+        : QStyledItemDelegate(parent), m_height(height)
+    {
+    }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), *m_height};
     }
 
 private:
-    int m_height;
+    const int *m_height;
 };
+
+const char *const TitleWithDate = "Orlenta — %1";
+const char *const ListHeading = "Дата рождения: %1";
+const char *const ListFileName = "Гороскоп %1.txt";
+const char *const TextSizeKeys = "Размер текста: Ctrl+плюс, Ctrl+минус, Ctrl+0";
+
+// The design's text sizes of the viewer and the list, and the list's row height, in pixels.
+const int ViewerPixels = 15;
+const int ListPixels = 16;
+const int ListRowPixels = 19;
 
 using Handler = void (TForm1::*)();
 
@@ -180,7 +199,11 @@ TForm1::TForm1(QWidget *parent)
             raiseWindow(SaveDialog1);
             return QString();
         }
-        return SaveDialog1->run();
+        SaveDialog1->setEncoding(m_saveEncoding);
+        const QString name = SaveDialog1->run(suggestedSaveName());
+        if (!name.isEmpty())
+            setSaveEncoding(SaveDialog1->encoding());
+        return name;
     };
 
     describeForScreenReaders();
@@ -301,7 +324,7 @@ void TForm1::buildTextArea()
     ListBox1->setFrameShape(QFrame::Box);
     ListBox1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setItemDelegate(new FixedRowHeight(19, ListBox1));
+    ListBox1->setItemDelegate(new FixedRowHeight(&m_rowHeight, ListBox1));
     ListBox1->hide();
     ListBox1->installEventFilter(this);
     ListBox1->viewport()->installEventFilter(this);
@@ -321,6 +344,24 @@ void TForm1::buildTimersAndShortcuts()
     for (int i = Back; i < ToolCount; ++i)
         connect(new QShortcut(QKeySequence(ToolDesigns[i].keys), this), &QShortcut::activated,
                 m_toolButtons[i], &ToolButton::activate);
+
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
+    // Ctrl+plus is Ctrl+Shift+= on most keyboards; Ctrl+= is taken as well, as browsers do.
+    const std::pair<QKeyCombination, int> sizeKeys[] = {{Qt::CTRL | Qt::Key_Plus, 1},
+                                                        {Qt::CTRL | Qt::Key_Equal, 1},
+                                                        {Qt::CTRL | Qt::Key_Minus, -1},
+                                                        {Qt::CTRL | Qt::Key_0, 0}};
+    for (const auto &[keys, steps] : sizeKeys) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                [this, steps = steps] {
+                    if (steps == 0)
+                        setTextSize(Remembered::DesignTextSize);
+                    else
+                        stepTextSize(steps);
+                });
+    }
+    connect(Memo1, &TextViewer::sizeWheeled, this, &TForm1::wheelTextSize);
 }
 
 // Tab goes through the answers, the tool buttons, the menu and the list or the viewer, in the
@@ -342,6 +383,8 @@ void TForm1::describeForScreenReaders()
     describeControl(this, QAccessible::Window, QStringLiteral("Гороскоп Orlenta"));
     ListBox1->setAccessibleName(QStringLiteral("Ваши знаки"));
     Memo1->setAccessibleName(QStringLiteral("Текст"));
+    ListBox1->setAccessibleDescription(QString::fromUtf8(TextSizeKeys));
+    Memo1->setAccessibleDescription(QString::fromUtf8(TextSizeKeys));
     for (int i = 0; i < SystemCount; ++i) {
         QLabel *const label = this->*MenuLabels[i];
         describeControl(label, QAccessible::MenuItem, label->text(),
@@ -378,6 +421,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (type == QEvent::MouseMove)
             Image2MouseMove();
         return false;
+    }
+    if (watched == ListBox1->viewport() && type == QEvent::Wheel &&
+        (static_cast<QWheelEvent *>(event)->modifiers() & Qt::ControlModifier)) {
+        wheelTextSize(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
     }
     if (watched == ListBox1->viewport() && type == QEvent::MouseButtonDblClick) {
         ListBox1DblClick();
@@ -447,6 +495,7 @@ void TForm1::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
+        loadRememberedChoices();
         centreOnScreen(this);
         // The main form is active once the message loop shows it, even where no window manager
         // hands out activation. Queued, so the loading screen is on screen before the wizard
@@ -552,8 +601,9 @@ void TForm1::setMemoLines(const QStringList &lines)
     Memo1->setPlainText(lines.join(u'\n'));
 }
 
-void TForm1::showTextLines(const QStringList &lines)
+void TForm1::showTextLines(const QStringList &lines, const QString &title)
 {
+    m_textTitle = title;
     // The keyboard follows the text when it was on the list the text replaces.
     const bool listHadFocus = ListBox1->hasFocus() || m_listHadFocus;
     m_listHadFocus = false;
@@ -568,7 +618,7 @@ void TForm1::showTextFile(const QString &path)
 {
     m_listHadFocus = ListBox1->hasFocus();
     ListBox1->hide();
-    showTextLines(TextList::load(path));
+    showTextLines(TextList::load(path), textTitle(path));
 }
 
 void TForm1::showResultRows(const QStringList &rows)
@@ -914,8 +964,41 @@ void TForm1::backAction()
         ListBox1->setFocus();
 }
 
+// What start over changes, kept so that Escape in the wizard can put it back.
+struct TForm1::BeforeStartOver {
+    TForm2 engine;
+    QList<std::pair<QWidget *, bool>> hidden;
+    QList<bool> pressedEnabled;
+    QString counter;
+    QStringList rows;
+    int row = -1;
+    QString text;
+    QString textTitle;
+    int textScroll = 0;
+    QPointer<QWidget> focus;
+    bool menuTabbed = false;
+};
+
+TForm1::~TForm1() = default;
+
 void TForm1::startOverAction()
 {
+    auto before = std::make_unique<BeforeStartOver>();
+    before->engine = *Form2;
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        before->hidden.append({child, child->isHidden()});
+    for (int i = Back; i < ToolCount; ++i)
+        before->pressedEnabled.append(tool(Tool(i)).pressed->isEnabled());
+    before->counter = Edit6;
+    for (int row = 0; row < ListBox1->count(); ++row)
+        before->rows.append(ListBox1->item(row)->text());
+    before->row = ListBox1->currentRow();
+    before->text = Memo1->toPlainText();
+    before->textTitle = m_textTitle;
+    before->textScroll = Memo1->editor()->verticalScrollBar()->value();
+    before->focus = focusWidget();
+    before->menuTabbed = Label1->focusPolicy() != Qt::NoFocus;
+
     Edit6 = QStringLiteral("35");
     Label9->show();
     Image2->hide();
@@ -929,6 +1012,8 @@ void TForm1::startOverAction()
     putToolsAtRest();
     setPressedPicturesEnabled(false);
     Form2->Button8Click();
+    m_beforeStartOver = std::move(before);
+    Form3->wayBack = [this] { returnFromWizard(); };
     Form3->show();
     Form3->activateWindow();
     hide();
@@ -947,6 +1032,11 @@ void TForm1::saveAction()
     Form2->saveSource = [this] {
         TForm2::SaveSource source;
         source.fileName = m_saveFileName;
+        source.encoding = m_saveEncoding;
+        // The design's code page is written byte for byte as the design did: no date line.
+        if (m_birthDate.isValid() && m_saveEncoding == TextList::Encoding::Utf8)
+            source.listHeading =
+                QString::fromUtf8(ListHeading).arg(DateWords::dateInWords(m_birthDate));
         source.textVisible = !Memo1->isHidden();
         source.text = memoLines();
         source.listVisible = !ListBox1->isHidden();
@@ -997,4 +1087,119 @@ void TForm1::Timer2Timer()
             Button1->setFocus();
         }
     }
+}
+
+// The main window back as start over found it: the wizard was left by Escape.
+void TForm1::returnFromWizard()
+{
+    const std::unique_ptr<BeforeStartOver> before = std::move(m_beforeStartOver);
+    if (!before)
+        return;
+    *Form2 = before->engine;
+    Edit6 = before->counter;
+    showResultRows(before->rows);
+    ListBox1->setCurrentRow(before->row);
+    Memo1->setPlainText(before->text);
+    Memo1->editor()->verticalScrollBar()->setValue(before->textScroll);
+    m_textTitle = before->textTitle;
+    for (const auto &[child, hidden] : before->hidden)
+        child->setHidden(hidden);
+    for (int i = Back; i < ToolCount; ++i)
+        tool(Tool(i)).pressed->setEnabled(before->pressedEnabled.value(i));
+    setMenuTabbed(before->menuTabbed);
+    show();
+    activateWindow();
+    if (before->focus)
+        before->focus->setFocus();
+}
+
+void TForm1::showBirthDate(const QDate &date)
+{
+    m_birthDate = date;
+    setWindowTitle(date.isValid()
+                       ? QString::fromUtf8(TitleWithDate).arg(DateWords::dateInWords(date))
+                       : QStringLiteral("Orlenta"));
+}
+
+QString TForm1::suggestedSaveName() const
+{
+    if (!ListBox1->isHidden())
+        return m_birthDate.isValid()
+                   ? QString::fromUtf8(ListFileName).arg(m_birthDate.toString(Qt::ISODate))
+                   : QString();
+    return m_textTitle.isEmpty() ? QString() : m_textTitle + QLatin1String(".txt");
+}
+
+// The text size and the type of a saved document, as the user left them last time.
+void TForm1::loadRememberedChoices()
+{
+    if (m_choicesLoaded || !Form2)
+        return;
+    m_choicesLoaded = true;
+    const QString size = Form2->userFilePath(Remembered::TextSizeFile);
+    const QString format = Form2->userFilePath(Remembered::SaveFormatFile);
+    if (!size.isEmpty())
+        m_textSize = Remembered::textSizeFromBytes(Remembered::read(size));
+    if (!format.isEmpty())
+        m_saveEncoding = Remembered::saveFormatFromBytes(Remembered::read(format));
+    applyTextSize();
+}
+
+void TForm1::setSaveEncoding(TextList::Encoding encoding)
+{
+    if (encoding == m_saveEncoding)
+        return;
+    m_saveEncoding = encoding;
+    const QString path = Form2 ? Form2->userFilePath(Remembered::SaveFormatFile) : QString();
+    if (path.isEmpty())
+        return;
+    const QString failure = Remembered::write(path, Remembered::saveFormatBytes(encoding));
+    if (!failure.isEmpty())
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
+}
+
+// A wheel turns in eighths of a degree, 120 to a notch; a touchpad sends a notch in parts.
+void TForm1::wheelTextSize(int delta)
+{
+    m_wheelRest += delta;
+    const int steps = m_wheelRest / 120;
+    m_wheelRest %= 120;
+    if (steps != 0)
+        stepTextSize(steps);
+}
+
+void TForm1::stepTextSize(int steps)
+{
+    setTextSize(Remembered::textSizeStep(m_textSize, steps));
+}
+
+void TForm1::setTextSize(int percent)
+{
+    if (percent == m_textSize)
+        return;
+    m_textSize = percent;
+    applyTextSize();
+    const QString path = Form2 ? Form2->userFilePath(Remembered::TextSizeFile) : QString();
+    if (path.isEmpty())
+        return;
+    const QString failure = Remembered::write(path, Remembered::textSizeBytes(percent));
+    // Said once: every further step would fail the same way.
+    if (!failure.isEmpty() && !m_textSizeFailureShown) {
+        m_textSizeFailureShown = true;
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
+    }
+}
+
+// The text grows inside the design's boxes and reflows; the boxes stay where they are.
+void TForm1::applyTextSize()
+{
+    const auto scaled = [this](int pixels) { return qRound(pixels * m_textSize / 100.0); };
+    QFont viewer = Memo1->font();
+    viewer.setPixelSize(scaled(ViewerPixels));
+    Memo1->setFont(viewer);
+    QFont list = ListBox1->font();
+    list.setPixelSize(scaled(ListPixels));
+    ListBox1->setFont(list);
+    m_rowHeight = scaled(ListRowPixels);
+    ListBox1->doItemsLayout();
 }

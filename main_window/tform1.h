@@ -1,12 +1,15 @@
 #pragma once
 
 #include "main_window/text_viewer.h"
+#include "toolkit/text_list.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QKeyEvent;
 class QLabel;
@@ -25,6 +28,7 @@ class TForm1 : public QWidget
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
     QLabel *Label9; // "Загрузка", later the question
     QLabel *Image2; // background picture
@@ -59,9 +63,22 @@ public:
     // What the other windows do to this one: switch from the list to the viewer showing these
     // lines or a text file's, replace the result rows, set the intro animation's tick, and start
     // the animation. A file that cannot be read throws with the list already hidden.
-    void showTextLines(const QStringList &lines);
+    // `title` names the text, as a suggested file name does.
+    void showTextLines(const QStringList &lines, const QString &title = QString());
     void showTextFile(const QString &path);
     void showResultRows(const QStringList &rows);
+    // The accepted birth date, in the title and above a saved list.
+    void showBirthDate(const QDate &date);
+    QDate birthDate() const { return m_birthDate; }
+
+    // What a save suggests as the file's name: "Гороскоп 1985-03-21.txt" for the list, the text's
+    // title for a text.
+    QString suggestedSaveName() const;
+
+    // The text size of the list and the viewer, in percent of the design's, kept for the user.
+    int textSize() const { return m_textSize; }
+    void setTextSize(int percent);
+    void stepTextSize(int steps);
     void setIntroSpeed(int interval);
     void startIntro();
 
@@ -73,8 +90,10 @@ public:
     void setToolButtonHints(bool on);
 
     // Asks for the name a save writes to; empty when the user cancels. Runs SaveDialog1 unless a
-    // test puts something else here.
+    // test puts something else here. The dialog's file type goes to saveEncoding.
     std::function<QString()> chooseSaveFile;
+    TextList::Encoding saveEncoding() const { return m_saveEncoding; }
+    void setSaveEncoding(TextList::Encoding encoding);
     SaveDialog *SaveDialog1 = nullptr; // made on first use
 
     void FormActivate();
@@ -144,6 +163,10 @@ private:
     bool menuKeyPress(int index, QKeyEvent *event);
     void unlightMenuLabelLeft(int index);
     void backFromModal();
+    void loadRememberedChoices();
+    void applyTextSize();
+    void wheelTextSize(int delta);
+    void returnFromWizard();
     void setMenuTabbed(bool tabbed);
 
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
@@ -180,4 +203,16 @@ private:
     bool m_menuSized = false;
     QLabel *m_menuPressed = nullptr; // the menu label a left press began on
     QString m_saveFileName;          // what the save dialog gave, read by the engine's save
+    QDate m_birthDate;
+    QString m_textTitle; // what the viewer shows, as a file name would say it
+    int m_textSize = 100;
+    int m_wheelRest = 0; // a wheel's turn not yet a whole step of the text size
+    bool m_choicesLoaded = false;
+    bool m_textSizeFailureShown = false;
+    TextList::Encoding m_saveEncoding = TextList::Encoding::Utf8;
+    int m_rowHeight = 19; // of the result list, grown with the text
+
+    // The main window as start over found it, for a way back from the wizard.
+    struct BeforeStartOver;
+    std::unique_ptr<BeforeStartOver> m_beforeStartOver;
 };

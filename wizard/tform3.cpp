@@ -2,13 +2,16 @@
 
 #include "app/forms.h"
 #include "engine/clock.h"
+#include "engine/date_words.h"
 #include "engine/day_numbers.h"
+#include "engine/remembered.h"
 #include "engine/setting_codes.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "toolkit/accessible.h"
 #include "toolkit/color_key.h"
 #include "toolkit/design.h"
+#include "toolkit/error_box.h"
 #include "toolkit/focus_mark.h"
 #include "toolkit/picture.h"
 #include "wizard/prompt_label.h"
@@ -22,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -39,18 +43,29 @@ const QString MonthPrompt = QStringLiteral("Установите месяц");
 const QString DayPrompt = QStringLiteral("Установите число");
 const QString Next = QStringLiteral("Дальше");
 
+// Why a step's text was not taken.
+const char *const NoSuchYear = "Выберите год из списка: с %1 по %2.";
+const char *const NoSuchMonth = "Выберите месяц из списка.";
+const char *const ShortMonth = "В %1 %2 года %3 дней.";
+const char *const NoSuchDay = "Выберите число из списка: с 1 по %1.";
+const QColor RefusalColor(160, 0, 0);
+
 struct Month {
     const char *entry;
-    const char *genitive; // as the date line shows it, with a space on each side
-    int days;             // 0: by the leap flag
+    int days; // 0: by the leap flag
 };
 
 const Month Months[] = {
-    {"январь", " января ", 31},   {"февраль", " февраля ", 0}, {"март", " марта ", 31},
-    {"апрель", " апреля ", 30},   {"май", " мая ", 31},        {"июнь", " июня ", 30},
-    {"июль", " июля ", 31},       {"август", " августа ", 31}, {"сентябрь", " сентября ", 30},
-    {"октябрь", " октября ", 31}, {"ноябрь", " ноября ", 30},  {"декабрь", " декабря ", 31},
+    {"январь", 31},   {"февраль", 0},  {"март", 31},   {"апрель", 30},
+    {"май", 31},      {"июнь", 30},    {"июль", 31},   {"август", 31},
+    {"сентябрь", 30}, {"октябрь", 31}, {"ноябрь", 30}, {"декабрь", 31},
 };
+
+// The month as the date line shows it: genitive, with a space on each side.
+QString dateLineMonth(int month)
+{
+    return u' ' + DateWords::monthGenitive(month) + u' ';
+}
 
 // The speech bubble's lines: Book Antiqua, bold italic.
 QFont promptFont()
@@ -121,7 +136,7 @@ QStringList monthList()
 int monthOf(const QString &genitive)
 {
     int month = 1;
-    while (month < 12 && genitive != QString::fromUtf8(Months[month - 1].genitive))
+    while (month < 12 && genitive != dateLineMonth(month))
         ++month;
     return month;
 }
@@ -169,6 +184,17 @@ TForm3::TForm3(QWidget *parent)
     Label1->move(56, 32);
     Label1->setText(Greeting); // measured when first shown, as is the date line
 
+    m_refusal = new QLabel(this);
+    m_refusal->setWordWrap(true);
+    m_refusal->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    QPalette refusal = m_refusal->palette();
+    refusal.setColor(QPalette::WindowText, RefusalColor);
+    m_refusal->setPalette(refusal);
+    // Between the prompt and the list, clear of the moon and stars at the bubble's right.
+    m_refusal->setGeometry(16, 52, 170, 28);
+    m_refusal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_refusal->hide();
+
     Label2 = new QLabel(this);
     Label2->setFont(promptFont());
     QPalette white = Label2->palette();
@@ -194,6 +220,8 @@ TForm3::TForm3(QWidget *parent)
     connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton2Click);
     connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton3Click);
     connect(ComboBox3->lineEdit(), &QLineEdit::returnPressed, this, &TForm3::SpeedButton4Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TForm3::goBack);
     setTabOrder(Image5, ComboBox1);
     setTabOrder(ComboBox1, SpeedButton2);
     setTabOrder(SpeedButton2, ComboBox2);
@@ -222,6 +250,13 @@ TForm3::TForm3(QWidget *parent)
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
     describeForScreenReaders();
+
+    if (Form2) {
+        const QString path = Form2->userFilePath(Remembered::DateFile);
+        if (!path.isEmpty())
+            m_lastDate = Remembered::dateFromBytes(Remembered::read(path)).value_or(QDate());
+    }
+    fillDate(m_lastDate);
 }
 
 void TForm3::describeForScreenReaders()
@@ -265,8 +300,12 @@ void TForm3::SpeedButton2Click()
         // The day numbers count 1900 as a leap year; the calendar, and so the day list, does not.
         Edit1 = QDate::isLeapYear(year) ? Codes::FlagOn : Codes::FlagOff;
     }
-    if (Form2->Edit1 != Codes::FlagOn)
+    if (Form2->Edit1 != Codes::FlagOn) {
+        refuse(QString::fromUtf8(NoSuchYear)
+                   .arg(ComboBox1->itemText(0), ComboBox1->itemText(ComboBox1->count() - 1)));
         return;
+    }
+    clearRefusal();
     hideStep(ComboBox1, SpeedButton2);
     Edit3 = text;
     setDateLine();
@@ -296,10 +335,13 @@ void TForm3::SpeedButton3Click()
         ComboBox3->addItems(thisYear && index + 1 == today.month() ? days->mid(0, today.day())
                                                                    : *days);
         ComboBox3->setEditText(dayText);
-        Edit4 = QString::fromUtf8(month.genitive);
+        Edit4 = dateLineMonth(index + 1);
     }
-    if (Form2->Edit1 != Codes::FlagOn)
+    if (Form2->Edit1 != Codes::FlagOn) {
+        refuse(QString::fromUtf8(NoSuchMonth));
         return;
+    }
+    clearRefusal();
     // The leap flag stays with its year: a way back to the month step must offer the same days.
     hideStep(ComboBox2, SpeedButton3);
     setDateLine();
@@ -316,17 +358,34 @@ void TForm3::SpeedButton4Click()
         if (ComboBox3->itemText(index) == text)
             Form2->Edit1 = Codes::FlagOn;
     }
-    if (Form2->Edit1 != Codes::FlagOn)
+    const int month = monthOf(Edit4);
+    if (Form2->Edit1 != Codes::FlagOn) {
+        const int monthDays = QDate(Edit3.toInt(), month, 1).daysInMonth();
+        const int asked = text.toInt();
+        // A day that some month has, but not this one: say how many this one has.
+        if (asked > monthDays && asked <= 31 && text == QString::number(asked))
+            refuse(QString::fromUtf8(ShortMonth)
+                       .arg(DateWords::monthPrepositional(month), Edit3)
+                       .arg(monthDays));
+        else
+            refuse(QString::fromUtf8(NoSuchDay).arg(ComboBox3->count()));
         return;
+    }
+    clearRefusal();
 
     Edit5 = text;
     setDateLine();
     hideStep(ComboBox3, SpeedButton4);
     Edit2 = Codes::FlagOn;
 
-    Form2->setBirthDate(Edit3.toInt(), monthOf(Edit4), text.toInt());
+    const int day = text.toInt();
+    Form2->setBirthDate(Edit3.toInt(), month, day);
     Form2->computeAllSigns();
     Form1->showResultRows(Form2->Memo2);
+    const QDate date(Edit3.toInt(), month, day);
+    Form1->showBirthDate(date);
+    rememberDate(date);
+    wayBack = nullptr; // the new date is in; what it replaced is gone
 
     Timer6->start();
     updateMask();
@@ -340,6 +399,80 @@ void TForm3::applySpeed()
     for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6})
         timer->setInterval(speed->wizardInterval);
     Form1->setIntroSpeed(speed->introInterval);
+}
+
+// The lists show the date; an invalid one leaves them at the design's entries.
+void TForm3::fillDate(const QDate &date)
+{
+    if (!date.isValid())
+        return;
+    const auto show = [](QComboBox *list, const QString &text) {
+        const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            list->setCurrentIndex(index);
+        else
+            list->setEditText(text);
+    };
+    show(ComboBox1, QString::number(date.year()));
+    show(ComboBox2, ComboBox2->itemText(date.month() - 1));
+    show(ComboBox3, QString::number(date.day()));
+}
+
+void TForm3::rememberDate(const QDate &date)
+{
+    m_lastDate = date;
+    const QString path = Form2->userFilePath(Remembered::DateFile);
+    if (path.isEmpty())
+        return;
+    const QString failure = Remembered::write(path, Remembered::dateBytes(date));
+    if (!failure.isEmpty())
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure, this);
+}
+
+QComboBox *TForm3::currentList() const
+{
+    for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3}) {
+        if (shown(list))
+            return list;
+    }
+    return nullptr;
+}
+
+void TForm3::refuse(const QString &line)
+{
+    m_refusal->setText(line);
+    m_refusal->show();
+    if (QComboBox *list = currentList()) {
+        list->setAccessibleDescription(line);
+        list->lineEdit()->setAccessibleDescription(line);
+        list->setFocus();
+        list->lineEdit()->selectAll();
+    }
+}
+
+void TForm3::clearRefusal()
+{
+    m_refusal->hide();
+    m_refusal->clear();
+    for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3}) {
+        list->setAccessibleDescription(QString());
+        list->lineEdit()->setAccessibleDescription(QString());
+    }
+}
+
+// Escape on a wizard opened over the main window: back to it as it was. Once the date is taken the
+// way back is gone.
+void TForm3::goBack()
+{
+    if (!wayBack || Timer6->isActive())
+        return;
+    for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5})
+        timer->stop();
+    clearRefusal();
+    const std::function<void()> back = std::move(wayBack);
+    wayBack = nullptr;
+    hide();
+    back();
 }
 
 void TForm3::setDateLine()
@@ -462,6 +595,7 @@ void TForm3::Image5MouseMove()
 
 void TForm3::Image6Click()
 {
+    clearRefusal();
     if (shown(SpeedButton3)) {
         hideStep(ComboBox2, SpeedButton3);
         Edit2 = Codes::FlagOn;
@@ -484,6 +618,8 @@ void TForm3::reset()
     Edit5.clear();
     setPrompt(Greeting);
     setDateLine();
+    clearRefusal();
+    fillDate(m_lastDate);
     SpeedButton1->show();
     SpeedButton2->hide();
     SpeedButton3->hide();
@@ -543,8 +679,14 @@ void TForm3::showEvent(QShowEvent *event)
 void TForm3::closeEvent(QCloseEvent *event)
 {
     // The wizard hides itself when it completes; closed any other way, by the window system, it
-    // would leave the program running with no window, so closing it ends the program.
+    // would leave the program running with no window, so closing it ends the program, or goes
+    // back where there is a window to go back to.
     // A close of the hidden wizard is part of the program's own ending.
+    if (isVisible() && wayBack && !Timer6->isActive()) {
+        event->ignore();
+        goBack();
+        return;
+    }
     event->accept();
     if (isVisible())
         QCoreApplication::quit();

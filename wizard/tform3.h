@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -65,8 +68,20 @@ public:
     void Image5MouseMove();
     void Image6Click();
 
-    // The wizard's share of the engine's reset: back to the greeting.
+    // The wizard's share of the engine's reset: back to the greeting, the last accepted date in
+    // the lists.
     void reset();
+
+    // Says in the bubble why the step's text was not taken, for the eye and for a screen reader;
+    // the keyboard stays in the step's list. The line goes when a step is accepted or the user
+    // goes back.
+    void refuse(const QString &line);
+    void clearRefusal();
+    QLabel *refusalLine() const { return m_refusal; }
+
+    // Set when the wizard opens over a window it can return to: Escape, or closing the wizard,
+    // runs it instead of ending the program. Cleared once a date is accepted.
+    std::function<void()> wayBack;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,6 +90,10 @@ protected:
 
 private:
     void applySpeed();
+    void fillDate(const QDate &date);
+    void rememberDate(const QDate &date);
+    void goBack();
+    QComboBox *currentList() const;
     void setDateLine();
     void setPrompt(const QString &text);
     enum class Step { Year, Month, Day };
@@ -88,6 +107,8 @@ private:
     void scheduleMaskUpdate();
     void updateMask();
 
+    QLabel *m_refusal;
+    QDate m_lastDate; // the last accepted birth date, the one the lists start from
     bool m_picturesLoaded = false;
     bool m_framesLoaded = false;
     QTimer *m_maskTimer;

@@ -45,7 +45,9 @@ void TestSaveDialog::startsInTheDocumentsFolder()
     qunsetenv("XDG_CONFIG_HOME");
     QCOMPARE(QFileInfo(dialog.directory().absolutePath()).canonicalFilePath(),
              QFileInfo(home.filePath(expected)).canonicalFilePath());
-    QCOMPARE(dialog.nameFilters(), QStringList(QStringLiteral("Текстовой документ (*.txt)")));
+    QCOMPARE(dialog.nameFilters(),
+             QStringList({QStringLiteral("Текстовой документ (*.txt)"),
+                          QStringLiteral("Текстовой документ (Windows-1251) (*.txt)")}));
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
 }

@@ -42,13 +42,9 @@ const QStringList ResultRows = {
     QStringLiteral("По гороскопу Древних Ариев.....(Ворон)"),
 };
 
-QByteArray cp1251Lines(const QStringList &lines)
+QByteArray utf8Lines(const QStringList &lines)
 {
-    QStringEncoder encode("windows-1251");
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += QByteArray(encode(line)) + "\r\n";
-    return bytes;
+    return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
 } // namespace
@@ -708,7 +704,7 @@ void TestTForm1::save()
     m_pointer->click(toolPoint(2));
 
     QCOMPARE(m_saveDialogRuns, 1);
-    QCOMPARE(m_forms->dir.read(written), cp1251Lines(listShown ? ResultRows : text));
+    QCOMPARE(m_forms->dir.read(written), utf8Lines(listShown ? ResultRows : text));
     QVERIFY(!QFileInfo::exists(m_forms->dir.file(written + QLatin1String(".txt"))));
     QCOMPARE(looks(), QStringLiteral("IIHII"));
 }

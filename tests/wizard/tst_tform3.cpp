@@ -166,6 +166,9 @@ private slots:
     void resetAfterACompletedRun();
     void windowShapeFollowsWhatIsShown();
     void closingTheWizardEndsTheProgram();
+    void opensWithTheRememberedDate_data();
+    void opensWithTheRememberedDate();
+    void escapeAfterStartOverRestoresTheMainWindow();
 
 private:
     std::unique_ptr<FormsFixture> m_forms;
@@ -282,8 +285,11 @@ void TestTForm3::yearStep()
         QCOMPARE(step(), "year");
         QVERIFY(!Form3->Timer2->isActive());
         QCOMPARE(Form3->Label2->text(), "");
+        QCOMPARE(Form3->refusalLine()->text(), "Выберите год из списка: с 1900 по 2026.");
+        QVERIFY(!Form3->refusalLine()->isHidden());
         return;
     }
+    QVERIFY(Form3->refusalLine()->isHidden());
     QCOMPARE(Form2->Edit1, "1");
     QCOMPARE(Form2->Edit2, yearStart);
     QCOMPARE(Form3->Edit1, leap);
@@ -375,6 +381,7 @@ void TestTForm3::monthStep()
         QCOMPARE(step(), "month");
         QVERIFY(!Form3->Timer3->isActive());
         QCOMPARE(Form3->Label2->text(), "1985");
+        QCOMPARE(Form3->refusalLine()->text(), "Выберите месяц из списка.");
         return;
     }
     QCOMPARE(Form2->Edit1, "1");
@@ -426,26 +433,36 @@ void TestTForm3::dayStep_data()
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+    const char *const from1To31 = "Выберите число из списка: с 1 по 31.";
     const struct {
-        const char *year, *month, *day;
-        bool accepted;
+        const char *year, *month, *day, *refusal;
     } cases[] = {
-        {"2000", "февраль", "29", true},  {"1912", "февраль", "29", true},
-        {"1900", "февраль", "29", false}, {"2001", "февраль", "29", false},
-        {"2016", "февраль", "29", true},  {"2020", "февраль", "29", true},
-        {"2024", "февраль", "29", true},  {"2023", "февраль", "29", false},
-        {"2000", "февраль", "30", false}, {"2000", "февраль", "31", false},
-        {"1985", "апрель", "31", false},  {"1985", "апрель", "30", true},
-        {"1985", "январь", "31", true},   {"1985", "январь", "01", false},
-        {"1985", "январь", "1 ", false},  {"1985", "январь", " 1", false},
-        {"1985", "январь", "0", false},   {"1985", "январь", "32", false},
-        {"1985", "январь", "", false},
+        {"2000", "февраль", "29", ""},
+        {"1912", "февраль", "29", ""},
+        {"1900", "февраль", "29", "В феврале 1900 года 28 дней."},
+        {"2001", "февраль", "29", "В феврале 2001 года 28 дней."},
+        {"2016", "февраль", "29", ""},
+        {"2020", "февраль", "29", ""},
+        {"2024", "февраль", "29", ""},
+        {"2023", "февраль", "29", "В феврале 2023 года 28 дней."},
+        {"2000", "февраль", "30", "В феврале 2000 года 29 дней."},
+        {"2000", "февраль", "31", "В феврале 2000 года 29 дней."},
+        {"1985", "апрель", "31", "В апреле 1985 года 30 дней."},
+        {"1985", "ноябрь", "31", "В ноябре 1985 года 30 дней."},
+        {"1985", "апрель", "30", ""},
+        {"1985", "январь", "31", ""},
+        {"1985", "январь", "01", from1To31},
+        {"1985", "январь", "1 ", from1To31},
+        {"1985", "январь", " 1", from1To31},
+        {"1985", "январь", "0", from1To31},
+        {"1985", "январь", "32", from1To31},
+        {"1985", "январь", "", from1To31},
     };
     for (const auto &row : cases)
         // clang-format off
         QTest::addRow("\"%s\" %s %s", row.day, row.month, row.year)
-            << row.year << QString::fromUtf8(row.month) << row.day << row.accepted;
+            << row.year << QString::fromUtf8(row.month) << row.day << QString::fromUtf8(row.refusal);
     // clang-format on
 }
 
@@ -454,7 +471,8 @@ void TestTForm3::dayStep()
     QFETCH(QString, year);
     QFETCH(QString, month);
     QFETCH(QString, day);
-    QFETCH(bool, accepted);
+    QFETCH(QString, refusal);
+    const bool accepted = refusal.isEmpty();
     toYearStep();
     QVERIFY(acceptYear(year));
     QVERIFY(acceptMonth(month));
@@ -472,6 +490,8 @@ void TestTForm3::dayStep()
     QCOMPARE(Form3->Label2->text(), dateLine);
     QCOMPARE(step(), "day");
     QVERIFY(!Form3->Timer6->isActive());
+    QCOMPARE(Form3->refusalLine()->text(), refusal);
+    QCOMPARE(Form3->ComboBox3->accessibleDescription(), refusal);
 }
 
 void TestTForm3::engineFields_data()
@@ -709,11 +729,12 @@ void TestTForm3::keyboardWalk()
     QCOMPARE(Form3->ComboBox1->count(), 127); // nothing typed joins the entries
     finish(Form3->Timer2, &TForm3::Timer2Timer);
 
-    // A capital is refused without a word; the same name in lower case goes through.
+    // A capital is refused with a line that says why; the same name in lower case goes through.
     Form3->ComboBox2->lineEdit()->selectAll();
     type(Form3->ComboBox2, "Март");
     QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     QCOMPARE(step(), "month");
+    QCOMPARE(Form3->refusalLine()->text(), "Выберите месяц из списка.");
     QCOMPARE(Form3->ComboBox2->currentText(), "Март");
     QTest::keyClick(Form3->ComboBox2, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Form3->SpeedButton3);
@@ -722,6 +743,7 @@ void TestTForm3::keyboardWalk()
     type(Form3->ComboBox2, "март");
     QTest::keyClick(Form3->ComboBox2, Qt::Key_Return);
     QCOMPARE(Form3->Label2->text(), " марта 1988");
+    QVERIFY(Form3->refusalLine()->isHidden());
     finish(Form3->Timer3, &TForm3::Timer3Timer);
 
     // Back to the month by the arrow, and on again.
@@ -799,6 +821,73 @@ void TestTForm3::closingTheWizardEndsTheProgram()
     connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     watchdog.start(10000);
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestTForm3::opensWithTheRememberedDate_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: none
+    QTest::addColumn<QString>("lists");   // year, month and day the wizard opens with
+    const QString firstRun = "1900 январь 1";
+    QTest::newRow("none") << QByteArray() << firstRun;
+    QTest::newRow("remembered") << QByteArray("1985-03-21\n") << "1985 март 21";
+    QTest::newRow("corrupt") << QByteArray("21.03.1985\n") << firstRun;
+    QTest::newRow("no such day") << QByteArray("1985-02-30\n") << firstRun;
+    QTest::newRow("year before the list") << QByteArray("1899-12-31\n") << firstRun;
+    QTest::newRow("year after the list") << QByteArray("2027-01-01\n") << firstRun;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x01", 3) << firstRun;
+}
+
+void TestTForm3::opensWithTheRememberedDate()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, lists);
+    const QString remembered = "setting/birth_date.txt";
+    destroyForms();
+    if (!file.isNull())
+        m_forms->dir.write(remembered, file);
+    QVERIFY(createForms(m_forms->dir.executable()));
+    Form1->Timer1->stop();
+    const auto shown = [] {
+        return QStringList{Form3->ComboBox1->currentText(), Form3->ComboBox2->currentText(),
+                           Form3->ComboBox3->currentText()}
+            .join(' ');
+    };
+    QCOMPARE(shown(), lists);
+
+    // A date accepted is the one the next run, and the next start, begin from.
+    toYearStep();
+    QVERIFY(acceptYear("1986") && acceptMonth("июль") && acceptDay("4"));
+    QCOMPARE(m_forms->dir.read(remembered), "1986-07-04\n");
+    QCOMPARE(Form1->windowTitle(), "Orlenta — 4 июля 1986 г.");
+    Form3->ComboBox1->setEditText("1990");
+    Form2->Button8Click();
+    QCOMPARE(shown(), "1986 июль 4");
+}
+
+void TestTForm3::escapeAfterStartOverRestoresTheMainWindow()
+{
+    Form1->show();
+    toYearStep();
+    QVERIFY(acceptYear("1985") && acceptMonth("март") && acceptDay("21"));
+    finish(Form3->Timer6, &TForm3::Timer6Timer);
+    Form1->Button1Click();
+    const QStringList signs = rows(Form1->ListBox1);
+    const QString zodiacKey = Form2->Edit8;
+    // The first wizard has nothing to go back to.
+    QVERIFY(!Form3->wayBack);
+
+    Form1->Image6Click(); // start over
+    QVERIFY(Form1->isHidden() && Form1->ListBox1->count() == 0);
+    toYearStep();
+    QVERIFY(acceptYear("1990"));
+    QVERIFY(QTest::qWaitForWindowActive(Form3));
+    QTest::keyClick(Form3, Qt::Key_Escape);
+    QVERIFY(Form3->isHidden());
+    QVERIFY(!Form1->isHidden() && !Form1->ListBox1->isHidden());
+    QCOMPARE(rows(Form1->ListBox1), signs);
+    QCOMPARE(Form1->windowTitle(), "Orlenta — 21 марта 1985 г.");
+    QCOMPARE(Form2->Edit8, zodiacKey);
+    QVERIFY(!Form3->Timer3->isActive() && !Form3->wayBack);
 }
 
 QTEST_MAIN(TestTForm3)
