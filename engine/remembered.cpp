@@ -1,11 +1,7 @@
 #include "engine/remembered.h"
 
 #include "engine/day_numbers.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "engine/user_file.h"
 
 #include <algorithm>
 #include <iterator>
@@ -29,6 +25,14 @@ bool allDigits(const QByteArray &text)
 {
     return !text.isEmpty() &&
            std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The file holds one value: whatever it held is replaced.
+QString store(const QString &path, const QByteArray &bytes, UserFile::Check isSound)
+{
+    return UserFile(path, std::move(isSound)).update([&bytes](const QByteArray &) {
+        return bytes;
+    });
 }
 
 const char *const Utf8Name = "utf-8";
@@ -91,21 +95,39 @@ QByteArray saveFormatBytes(TextList::Encoding format)
     return QByteArray(codepage ? Windows1251Name : Utf8Name) + '\n';
 }
 
-QByteArray read(const QString &path)
+std::optional<QDate> loadDate(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(4096);
+    return dateFromBytes(UserFile(path).read().bytes);
 }
 
-QString write(const QString &path, const QByteArray &bytes)
+int loadTextSize(const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return textSizeFromBytes(UserFile(path).read().bytes);
+}
+
+TextList::Encoding loadSaveFormat(const QString &path)
+{
+    return saveFormatFromBytes(UserFile(path).read().bytes);
+}
+
+QString storeDate(const QString &path, const QDate &date)
+{
+    return store(path, dateBytes(date),
+                 [](const QByteArray &bytes) { return dateFromBytes(bytes).has_value(); });
+}
+
+QString storeTextSize(const QString &path, int percent)
+{
+    return store(path, textSizeBytes(percent), [](const QByteArray &bytes) {
+        return textSizeBytes(textSizeFromBytes(bytes)) == bytes;
+    });
+}
+
+QString storeSaveFormat(const QString &path, TextList::Encoding format)
+{
+    return store(path, saveFormatBytes(format), [](const QByteArray &bytes) {
+        return saveFormatBytes(saveFormatFromBytes(bytes)) == bytes;
+    });
 }
 
 } // namespace Remembered

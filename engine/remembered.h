@@ -33,9 +33,15 @@ int textSizeStep(int percent, int steps);
 TextList::Encoding saveFormatFromBytes(const QByteArray &bytes);
 QByteArray saveFormatBytes(TextList::Encoding format);
 
-// The file's bytes; empty when it is missing or cannot be read.
-QByteArray read(const QString &path);
-// Puts the bytes in place whole; the reason in Russian when it could not, else empty.
-QString write(const QString &path, const QByteArray &bytes);
+// Each value from its file, or the first run's when the file does not hold one.
+std::optional<QDate> loadDate(const QString &path);
+int loadTextSize(const QString &path);
+TextList::Encoding loadSaveFormat(const QString &path);
+
+// Each value into its file, whole or not at all; a damaged file is kept aside first. The reason in
+// Russian when it could not be written, else empty.
+QString storeDate(const QString &path, const QDate &date);
+QString storeTextSize(const QString &path, int percent);
+QString storeSaveFormat(const QString &path, TextList::Encoding format);
 
 } // namespace Remembered

@@ -1139,9 +1139,9 @@ void TForm1::loadRememberedChoices()
     const QString size = Form2->userFilePath(Remembered::TextSizeFile);
     const QString format = Form2->userFilePath(Remembered::SaveFormatFile);
     if (!size.isEmpty())
-        m_textSize = Remembered::textSizeFromBytes(Remembered::read(size));
+        m_textSize = Remembered::loadTextSize(size);
     if (!format.isEmpty())
-        m_saveEncoding = Remembered::saveFormatFromBytes(Remembered::read(format));
+        m_saveEncoding = Remembered::loadSaveFormat(format);
     applyTextSize();
 }
 
@@ -1153,7 +1153,7 @@ void TForm1::setSaveEncoding(TextList::Encoding encoding)
     const QString path = Form2 ? Form2->userFilePath(Remembered::SaveFormatFile) : QString();
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::write(path, Remembered::saveFormatBytes(encoding));
+    const QString failure = Remembered::storeSaveFormat(path, encoding);
     if (!failure.isEmpty())
         showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
 }
@@ -1182,7 +1182,7 @@ void TForm1::setTextSize(int percent)
     const QString path = Form2 ? Form2->userFilePath(Remembered::TextSizeFile) : QString();
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::write(path, Remembered::textSizeBytes(percent));
+    const QString failure = Remembered::storeTextSize(path, percent);
     // Said once: every further step would fail the same way.
     if (!failure.isEmpty() && !m_textSizeFailureShown) {
         m_textSizeFailureShown = true;
