@@ -11,8 +11,9 @@
 OrlentaApplication::OrlentaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     // The lower-case name is the per-user settings folder's; the desktop entry gives the icon.
+    // No display name: Qt would add it to every window's caption, and the captions stand as they
+    // are ("Orlenta — 21 марта 1985 г.", "Настройки").
     setApplicationName(QStringLiteral("orlenta"));
-    setApplicationDisplayName(QStringLiteral("Orlenta"));
     setApplicationVersion(QStringLiteral(ORLENTA_VERSION));
     setDesktopFileName(QStringLiteral("org.example.Orlenta"));
     setWindowIcon(applicationIcon());
