@@ -62,9 +62,12 @@ void SaveDialog::setEncoding(TextList::Encoding encoding)
 
 QString SaveDialog::run(const QString &suggestedName)
 {
-    // selectFile() ignores an empty name; the name field is the dialog's own line edit.
-    if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+    // selectFile() ignores an empty name; the name field is the dialog's own line edit. The
+    // suggestion is selected, so that a name typed replaces it.
+    if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
         name->setText(suggestedName);
+        name->selectAll();
+    }
     if (execModal(*this) != QDialog::Accepted)
         return {};
     const QString chosen = selectedFiles().value(0);

@@ -186,12 +186,13 @@ TForm3::TForm3(QWidget *parent)
 
     m_refusal = new QLabel(this);
     m_refusal->setWordWrap(true);
-    m_refusal->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    m_refusal->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     QPalette refusal = m_refusal->palette();
     refusal.setColor(QPalette::WindowText, RefusalColor);
     m_refusal->setPalette(refusal);
-    // Between the prompt and the list, clear of the moon and stars at the bubble's right.
-    m_refusal->setGeometry(16, 52, 170, 28);
+    // In the prompt's place, which may wrap to two lines, and clear of the moon and stars at the
+    // bubble's right.
+    m_refusal->setGeometry(16, 30, 172, 48);
     m_refusal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_refusal->hide();
 
@@ -254,7 +255,7 @@ TForm3::TForm3(QWidget *parent)
     if (Form2) {
         const QString path = Form2->userFilePath(Remembered::DateFile);
         if (!path.isEmpty())
-            m_lastDate = Remembered::dateFromBytes(Remembered::read(path)).value_or(QDate());
+            m_lastDate = Remembered::loadDate(path).value_or(QDate());
     }
     fillDate(m_lastDate);
 }
@@ -384,7 +385,7 @@ void TForm3::SpeedButton4Click()
     Form1->showResultRows(Form2->Memo2);
     const QDate date(Edit3.toInt(), month, day);
     Form1->showBirthDate(date);
-    rememberDate(date);
+    m_lastDate = date;
     wayBack = nullptr; // the new date is in; what it replaced is gone
 
     Timer6->start();
@@ -418,15 +419,15 @@ void TForm3::fillDate(const QDate &date)
     show(ComboBox3, QString::number(date.day()));
 }
 
+// Kept once the main window is back, so that a file that cannot be written is said over it.
 void TForm3::rememberDate(const QDate &date)
 {
-    m_lastDate = date;
     const QString path = Form2->userFilePath(Remembered::DateFile);
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::write(path, Remembered::dateBytes(date));
+    const QString failure = Remembered::storeDate(path, date);
     if (!failure.isEmpty())
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure, this);
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
 }
 
 QComboBox *TForm3::currentList() const
@@ -441,6 +442,7 @@ QComboBox *TForm3::currentList() const
 void TForm3::refuse(const QString &line)
 {
     m_refusal->setText(line);
+    Label1->hide();
     m_refusal->show();
     if (QComboBox *list = currentList()) {
         list->setAccessibleDescription(line);
@@ -452,7 +454,10 @@ void TForm3::refuse(const QString &line)
 
 void TForm3::clearRefusal()
 {
-    m_refusal->hide();
+    if (!m_refusal->isHidden()) {
+        m_refusal->hide();
+        Label1->show();
+    }
     m_refusal->clear();
     for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3}) {
         list->setAccessibleDescription(QString());
@@ -575,6 +580,7 @@ void TForm3::Timer6Timer()
     Form1->activateWindow(); // the question's answers will want the keyboard
     hide();
     Form1->startIntro();
+    rememberDate(m_lastDate);
 }
 
 void TForm3::Image4MouseMove()

@@ -72,9 +72,9 @@ public:
     // the lists.
     void reset();
 
-    // Says in the bubble why the step's text was not taken, for the eye and for a screen reader;
-    // the keyboard stays in the step's list. The line goes when a step is accepted or the user
-    // goes back.
+    // Says in the bubble, in the prompt's place, why the step's text was not taken, for the eye
+    // and for a screen reader; the keyboard stays in the step's list. The line goes, and the
+    // prompt comes back, when a step is accepted or the user goes back.
     void refuse(const QString &line);
     void clearRefusal();
     QLabel *refusalLine() const { return m_refusal; }

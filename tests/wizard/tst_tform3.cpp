@@ -492,6 +492,7 @@ void TestTForm3::dayStep()
     QVERIFY(!Form3->Timer6->isActive());
     QCOMPARE(Form3->refusalLine()->text(), refusal);
     QCOMPARE(Form3->ComboBox3->accessibleDescription(), refusal);
+    QVERIFY(Form3->Label1->isHidden()); // the line stands in the prompt's place
 }
 
 void TestTForm3::engineFields_data()
@@ -857,6 +858,7 @@ void TestTForm3::opensWithTheRememberedDate()
     // A date accepted is the one the next run, and the next start, begin from.
     toYearStep();
     QVERIFY(acceptYear("1986") && acceptMonth("июль") && acceptDay("4"));
+    finish(Form3->Timer6, &TForm3::Timer6Timer);
     QCOMPARE(m_forms->dir.read(remembered), "1986-07-04\n");
     QCOMPARE(Form1->windowTitle(), "Orlenta — 4 июля 1986 г.");
     Form3->ComboBox1->setEditText("1990");
