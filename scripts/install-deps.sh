@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool x11-utils xclip imagemagick xdg-utils xcompmgr
     qt6-wayland sway wtype grim jq
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev lintian
 )
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)

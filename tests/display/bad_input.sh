@@ -54,6 +54,9 @@ else
 fi
 start_orlenta
 main=$(walk_wizard 1985 май 15)
+# The date to open with next time cannot be kept beside settings that cannot be written either.
+[ ${#MOUNTS[@]} -eq 0 ] ||
+    expect_box "Cannot create file $PROGDIR/setting/birth_date.txt."$'\n'"$settings_reason"
 question_shown() { [ "$(pixel_at "$main" 320 348)" != "000000" ]; }
 wait_until 20 question_shown || fail "the question was not shown"
 

@@ -88,8 +88,8 @@ sleep 0.3
 type_in "$dialog" "$PROGDIR/итоги"
 keys "$dialog" Return
 wait_until 10 test -s "$PROGDIR/итоги.txt" || fail "nothing was saved"
-[ "$(iconv -f CP1251 -t UTF-8 "$PROGDIR/итоги.txt" | sed -n 4p)" = $'По гороскопу друидов.....(Каштан)\r' ] ||
-    fail "saved: $(iconv -f CP1251 -t UTF-8 "$PROGDIR/итоги.txt" | tr '\r\n' '|')"
+[ "$(sed -n 6p "$PROGDIR/итоги.txt")" = 'По гороскопу друидов.....(Каштан)' ] ||
+    fail "saved: $(tr '\r\n' '|~' <"$PROGDIR/итоги.txt")"
 
 # --- Settings and about --------------------------------------------------------------------------
 # From the list on round to the settings button: Return opens it, Space clears the tips, Return
