@@ -112,7 +112,7 @@ pixel() {
 # green FILE -> how many pixels show the key colour
 green() { convert "$1" -fill black +opaque '#008000' -fill white -opaque '#008000' -format '%[fx:int(mean*w*h+0.5)]' info:; }
 
-WIZARD='^Дата рождения — Orlenta$' MAIN='^Orlenta$'
+WIZARD='^Дата рождения — Orlenta$' MAIN='^Orlenta( — .*)?$'
 # The prompt tells the steps apart; a step is there once it is drawn and stays.
 prompt() { shot "$WIZARD" "$TMPDIR/wizard.png" && convert "$TMPDIR/wizard.png" -crop 129x48+56+32 rgb:- | md5sum; }
 step_after() {
