@@ -304,10 +304,10 @@ void TForm5::Image2Click()
             shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(AuthorMail));
             break;
         case Action::Licence:
-            showInViewer(Form2->Memo1);
+            showInViewer(Form2->Memo1, QStringLiteral("Лицензионное соглашение"));
             break;
         case Action::Help:
-            showInViewer(Form2->Memo3);
+            showInViewer(Form2->Memo3, QStringLiteral("Справка"));
             break;
         case Action::Site:
             shellOpen(QString::fromUtf8(SiteAddress));
@@ -318,9 +318,9 @@ void TForm5::Image2Click()
     }
 }
 
-void TForm5::showInViewer(const QStringList &lines)
+void TForm5::showInViewer(const QStringList &lines, const QString &title)
 {
-    Form1->showTextLines(lines);
+    Form1->showTextLines(lines, title);
 }
 
 void TForm5::Image2ContextPopup()

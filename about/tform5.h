@@ -74,5 +74,6 @@ protected:
 
 private:
     void setLinkHints(bool on);
-    void showInViewer(const QStringList &lines);
+    // `title` names the text, as a saved copy's suggested name does.
+    void showInViewer(const QStringList &lines, const QString &title);
 };

@@ -79,6 +79,7 @@ private slots:
     void rowDoubleClickFailures();
     void save_data();
     void save();
+    void suggestedSaveName();
     void saveCancelledOrNothingShown();
     void saveFailure();
 
@@ -683,6 +684,22 @@ void TestTForm1::save_data()
     QTest::newRow("both: the list wins") << true << true << "оба"
                                          << "оба.txt";
     // clang-format on
+}
+
+// The list by its date; a text by its title, as the menu or the result line names it.
+void TestTForm1::suggestedSaveName()
+{
+    Form1->showBirthDate(QDate(1985, 3, 21));
+    Form1->Button1Click();
+    QCOMPARE(Form1->suggestedSaveName(), "Гороскоп 1985-03-21.txt");
+    m_forms->dir.write("Files/zodiac_oven.KVETAR", "x\r\n");
+    Form1->showTextFile(m_forms->dir.file("Files/zodiac_oven.KVETAR"));
+    QCOMPARE(Form1->suggestedSaveName(), "Овен.txt");
+    m_forms->dir.write("Files/china.KVETAR", "x\r\n");
+    Form1->showTextFile(m_forms->dir.file("Files/china.KVETAR"));
+    QCOMPARE(Form1->suggestedSaveName(), "Китайский гороскоп (по году рождения).txt");
+    Form1->showTextLines({"x"}, "Справка");
+    QCOMPARE(Form1->suggestedSaveName(), "Справка.txt");
 }
 
 void TestTForm1::save()
