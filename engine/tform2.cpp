@@ -4,6 +4,7 @@
 #include "engine/day_numbers.h"
 #include "engine/licence_text.h"
 #include "engine/program_layout.h"
+#include "engine/save_target.h"
 #include "engine/settings_file.h"
 #include "engine/sign_table.h"
 #include "toolkit/exception.h"
@@ -151,7 +152,8 @@ void TForm2::computeAllSigns()
 
 QString TForm2::saveTarget(const QString &fileName)
 {
-    if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+    // A name ending in a slash names no file: it is refused as it stands, not made ".../.txt".
+    if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) || fileName.endsWith(u'/'))
         return fileName;
     return fileName + QLatin1String(".txt");
 }
@@ -161,14 +163,21 @@ void TForm2::Button7Click()
     if (!saveSource)
         return;
     const SaveSource source = saveSource();
+    if (!source.listVisible && !source.textVisible)
+        return;
+    // Checked again as it is written: a link may have been planted since the dialog asked.
+    const QString target = saveTarget(source.fileName);
+    const SaveTargetCheck check = checkSaveTarget(target);
+    if (check.verdict == SaveTargetCheck::Refuse)
+        throw Exception(QStringLiteral("Cannot create file %1").arg(target), check.reason);
     // When both are visible the list wins, as it would by being written last.
     if (source.listVisible) {
         QStringList lines = source.rows;
         if (!source.listHeading.isEmpty())
             lines = QStringList{source.listHeading, QString()} + lines;
-        TextList::save(saveTarget(source.fileName), lines, source.encoding);
-    } else if (source.textVisible) {
-        TextList::save(saveTarget(source.fileName), source.text, source.encoding);
+        TextList::save(check.path, lines, source.encoding);
+    } else {
+        TextList::save(check.path, source.text, source.encoding);
     }
 }
 

@@ -1,17 +1,15 @@
 #include "main_window/save_dialog.h"
 
+#include "engine/save_target.h"
 #include "engine/tform2.h"
 #include "toolkit/error_box.h"
 #include "toolkit/modal.h"
-#include "toolkit/text_list.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
-
-#include <cerrno>
 
 namespace {
 
@@ -80,19 +78,21 @@ void SaveDialog::accept()
 {
     const QStringList files = selectedFiles();
     const QFileInfo chosen(files.value(0));
-    if (files.size() != 1 || chosen.fileName().isEmpty() || chosen.isDir()) {
+    if (files.size() != 1 || chosen.isDir()) {
         QFileDialog::accept(); // let the dialog open a folder or refuse an empty name
         return;
     }
-    const QString target = TForm2::saveTarget(chosen.absoluteFilePath());
-    // A folder cannot be replaced by a document: say so, as the save would, before asking
-    // anything; the dialog stays for another name.
-    if (QFileInfo(target).isDir()) {
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(target),
-                     TextList::failureReason(EISDIR, true), this);
+    const QString target = TForm2::saveTarget(files.constFirst());
+    // A folder, a FIFO, a link leading nowhere or out of the folder cannot be written: say so, as
+    // the save would, before asking anything; the dialog stays for another name.
+    const SaveTargetCheck check = checkSaveTarget(target);
+    if (check.verdict == SaveTargetCheck::Refuse) {
+        showErrorBox(QStringLiteral("Cannot create file %1").arg(target), check.reason, this);
         return;
     }
-    if (QFileInfo::exists(target) && !confirmReplace(target))
+    if (check.verdict == SaveTargetCheck::Replace &&
+        !confirmReplace(check.link.isEmpty() ? target
+                                             : check.link + QStringLiteral(" → ") + check.path))
         return;
     // The question has been asked about the real target; don't ask again about the typed name.
     setOption(QFileDialog::DontConfirmOverwrite, true);
