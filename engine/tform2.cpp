@@ -12,6 +12,7 @@
 #include "toolkit/text_list.h"
 
 #include <QDir>
+#include <QSettings>
 
 #include <array>
 #include <initializer_list>
@@ -68,6 +69,14 @@ TForm2::TForm2(const QString &executablePath)
     m_settingsPath = layout.settingsFile;
     m_userFolder = layout.userFolder;
     m_settingsFolderError = layout.settingsFolderError;
+    // Qt's own per-user settings (the file dialog's history) stay with ours: inside a portable
+    // folder, and nowhere at all for a user without a home (under /proc no folder can be made).
+    if (!layout.installed)
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           layout.programDir + QLatin1String("/setting"));
+    else if (layout.settingsFolderError)
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("/proc/orlenta-none"));
     const SettingsFile::Loaded loaded = SettingsFile::load(layout);
     settingsProblem = {loaded.problem, loaded.reason};
     Edit17 = loaded.values.hints;

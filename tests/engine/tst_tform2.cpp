@@ -42,6 +42,9 @@ void TestTForm2::programDirectoryBecomesCurrent()
     TForm2 engine(dir.executable());
     QCOMPARE(engine.Edit15, dir.path());
     QCOMPARE(QDir::currentPath(), dir.path());
+    // So does the file dialog's history, which Qt keeps in its own settings.
+    QCOMPARE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName(),
+             dir.path() + QLatin1String("/setting/QtProject.conf"));
 }
 
 // The years whose length the day numbers get wrong (1900 long, 1912, 1948 and 1952 short) and the
