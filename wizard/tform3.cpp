@@ -48,6 +48,7 @@ const char *const NoSuchYear = "Выберите год из списка: с %1
 const char *const NoSuchMonth = "Выберите месяц из списка.";
 const char *const ShortMonth = "В %1 %2 года %3 дней.";
 const char *const NoSuchDay = "Выберите число из списка: с 1 по %1.";
+const char *const NotYet = "Этот день ещё не наступил: нужна дата рождения.";
 const QColor RefusalColor(160, 0, 0);
 
 struct Month {
@@ -339,7 +340,8 @@ void TForm3::SpeedButton3Click()
         Edit4 = dateLineMonth(index + 1);
     }
     if (Form2->Edit1 != Codes::FlagOn) {
-        refuse(QString::fromUtf8(NoSuchMonth));
+        const bool later = thisYear && monthList().indexOf(text) + 1 > today.month();
+        refuse(QString::fromUtf8(later ? NotYet : NoSuchMonth));
         return;
     }
     clearRefusal();
@@ -368,6 +370,8 @@ void TForm3::SpeedButton4Click()
             refuse(QString::fromUtf8(ShortMonth)
                        .arg(DateWords::monthPrepositional(month), Edit3)
                        .arg(monthDays));
+        else if (asked > ComboBox3->count() && asked <= monthDays && text == QString::number(asked))
+            refuse(QString::fromUtf8(NotYet)); // this month of this year, after today
         else
             refuse(QString::fromUtf8(NoSuchDay).arg(ComboBox3->count()));
         return;

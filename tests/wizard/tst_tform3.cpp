@@ -327,10 +327,17 @@ void TestTForm3::yearListEndsWithTheCurrentYear()
     if (today.year() != last.toInt())
         return;
     // This year offers its months and days up to today only.
-    if (today.month() < 12)
+    const QString notYet = QStringLiteral("Этот день ещё не наступил: нужна дата рождения.");
+    if (today.month() < 12) {
         QVERIFY(!acceptMonth(Form3->ComboBox2->itemText(today.month())));
+        QCOMPARE(Form3->refusalLine()->text(), notYet);
+    }
     QVERIFY(acceptMonth(Form3->ComboBox2->itemText(today.month() - 1)));
     QCOMPARE(entries(Form3->ComboBox3), days(today.day()));
+    if (today.day() < today.daysInMonth()) {
+        QVERIFY(!acceptDay(QString::number(today.day() + 1)));
+        QCOMPARE(Form3->refusalLine()->text(), notYet);
+    }
 }
 
 void TestTForm3::monthStep_data()
