@@ -6,3 +6,5 @@ TForm3 *Form3 = nullptr;
 TForm4 *Form4 = nullptr;
 TForm5 *Form5 = nullptr;
 TForm6 *Form6 = nullptr;
+PeopleWindow *PeopleForm = nullptr;
+CompatibilityWindow *CompatibilityForm = nullptr;

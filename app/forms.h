@@ -9,6 +9,8 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
+class PeopleWindow;
+class CompatibilityWindow;
 
 extern TForm1 *Form1; // main window
 extern TForm2 *Form2; // computation window, never shown
@@ -16,3 +18,6 @@ extern TForm3 *Form3; // birth-date wizard
 extern TForm4 *Form4; // sign information chooser
 extern TForm5 *Form5; // about window
 extern TForm6 *Form6; // settings window
+// Our own windows, open only while the main window runs them.
+extern PeopleWindow *PeopleForm;               // «Мои люди»
+extern CompatibilityWindow *CompatibilityForm; // «Совместимость»

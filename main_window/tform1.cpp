@@ -186,6 +186,7 @@ TForm1::TForm1(QWidget *parent)
     buildLoadingScreen();
     buildMenu();
     buildToolButtons();
+    buildPeopleButton();
     buildQuestion();
     buildTextArea();
     buildTimersAndShortcuts();
@@ -200,7 +201,8 @@ TForm1::TForm1(QWidget *parent)
             return QString();
         }
         SaveDialog1->setEncoding(m_saveEncoding);
-        const QString name = SaveDialog1->run(suggestedSaveName());
+        const QString name =
+            SaveDialog1->run(m_suggestedName.isEmpty() ? suggestedSaveName() : m_suggestedName);
         if (!name.isEmpty())
             setSaveEncoding(SaveDialog1->encoding());
         return name;
@@ -371,6 +373,7 @@ void TForm1::setTabChain()
     QList<QWidget *> chain = {Button1, Button2};
     for (ToolButton *button : m_toolButtons)
         chain << button;
+    chain << m_peopleButton;
     for (QLabel *TForm1::*label : MenuLabels)
         chain << this->*label;
     chain << ListBox1 << Memo1;
@@ -588,6 +591,7 @@ void TForm1::Button2Click()
 // A tip names the button's shortcut too, so the keyboard's way is found where the pointer's is.
 void TForm1::setToolButtonHints(bool on)
 {
+    setPeopleHint(on);
     for (int i = Back; i < ToolCount; ++i) {
         const QString keys = QKeySequence(ToolDesigns[i].keys).toString(QKeySequence::PortableText);
         tool(Tool(i)).highlighted->setToolTip(
@@ -937,6 +941,7 @@ void TForm1::Image15Click()
 
 void TForm1::Image2MouseMove()
 {
+    restPeopleButton();
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
         if (*pictures.hoverFlag == Codes::FlagOff) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+struct Person;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
@@ -85,6 +86,13 @@ public:
     // The background picture as loaded so far: null until the menu or the about window first
     // needed it.
     QPixmap backgroundPicture() const;
+
+    // The people and the compatibility report: a person's seven signs and name go into the list
+    // and the title as if the wizard had found them; lines are saved as a shown text would be.
+    void showPerson(const Person &person);
+    void saveLines(const QStringList &lines, const QString &suggestedName);
+    void peopleAction();
+    void compatibilityAction(const Person &first);
 
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
@@ -169,6 +177,11 @@ private:
     void returnFromWizard();
     void setMenuTabbed(bool tabbed);
 
+    void buildPeopleButton();
+    void restPeopleButton();
+    void setPeopleHint(bool on);
+    QString peopleFilePath() const;
+
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
     struct ToolPictures {
         QLabel *idle;
@@ -215,4 +228,8 @@ private:
     // The main window as start over found it, for a way back from the wizard.
     struct BeforeStartOver;
     std::unique_ptr<BeforeStartOver> m_beforeStartOver;
+    QString m_suggestedName; // a save of lines suggests this name instead
+    QLabel *m_peopleIdle = nullptr, *m_peopleLit = nullptr, *m_peoplePressed = nullptr;
+    ToolButton *m_peopleButton = nullptr;
+    bool m_peopleHintOn = true;
 };

@@ -1,0 +1,224 @@
+#include "compatibility/compatibility_window.h"
+
+#include "app/forms.h"
+#include "engine/date_words.h"
+#include "main_window/tform1.h"
+#include "toolkit/design.h"
+#include "toolkit/error_box.h"
+#include "toolkit/text_list.h"
+#include "toolkit/window_owner.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+const char *const ShownDateName = "Дата в главном окне";
+
+QString personText(const Person &person)
+{
+    return person.name + QStringLiteral(", ") + DateWords::dateInWords(person.birth);
+}
+
+QString signName(System system, int sign)
+{
+    return QString::fromUtf8(systemInfo(system).signs[std::size_t(sign)].name);
+}
+
+} // namespace
+
+CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &shownDate,
+                                         const QString &programDir, const Person &first,
+                                         QWidget *parent)
+    : QDialog(parent), m_choices(people), m_programDir(programDir)
+{
+    if (shownDate.isValid())
+        m_choices.append({QString::fromUtf8(ShownDateName), shownDate});
+    build();
+
+    // The second is someone born on another day when there is one: the main window's date, else
+    // the next person in the list.
+    const int firstRow = qMax(0, m_choices.indexOf(first));
+    const int count = m_choices.size();
+    QList<int> order = {count - 1};
+    for (int step = 1; step < count; ++step)
+        order << (firstRow + step) % count;
+    int secondRow = count > 1 ? (firstRow + 1) % count : firstRow;
+    for (const int row : std::as_const(order)) {
+        if (row != firstRow && m_choices.at(row).birth != m_choices.at(firstRow).birth) {
+            secondRow = row;
+            break;
+        }
+    }
+    m_first->setCurrentIndex(firstRow);
+    m_second->setCurrentIndex(secondRow);
+    connect(m_first, &QComboBox::currentIndexChanged, this, &CompatibilityWindow::showReport);
+    connect(m_second, &QComboBox::currentIndexChanged, this, &CompatibilityWindow::showReport);
+    showReport();
+    belongToMainWindow(this);
+}
+
+void CompatibilityWindow::build()
+{
+    setWindowTitle(QStringLiteral("Совместимость"));
+    setDesignFont(this);
+    m_first = new QComboBox(this);
+    m_second = new QComboBox(this);
+    for (const Person &person : std::as_const(m_choices)) {
+        m_first->addItem(personText(person));
+        m_second->addItem(personText(person));
+    }
+    m_first->setAccessibleName(QStringLiteral("Первый человек"));
+    m_second->setAccessibleName(QStringLiteral("Второй человек"));
+
+    m_report = new QTextBrowser(this);
+    m_report->setAccessibleName(QStringLiteral("Отчёт о совместимости"));
+    m_report->setOpenLinks(false);
+    m_report->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
+    m_report->setMinimumSize(520, 360);
+    connect(m_report, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
+        const QStringList parts = url.path().split(u'/');
+        if (url.scheme() == QLatin1String("sign") && parts.size() == 2)
+            openSign(static_cast<System>(parts.at(0).toInt()), parts.at(1).toInt());
+    });
+
+    const auto button = [this](const QString &text, const QString &name) {
+        auto *made = new QPushButton(text, this);
+        made->setAccessibleName(name);
+        made->setAutoDefault(false);
+        return made;
+    };
+    m_back = button(QStringLiteral("&К отчёту"), QStringLiteral("К отчёту"));
+    m_save = button(QStringLiteral("&Сохранить…"), QStringLiteral("Сохранить"));
+    m_close = button(QStringLiteral("Закрыть"), QStringLiteral("Закрыть"));
+    m_back->hide();
+    connect(m_back, &QPushButton::clicked, this, &CompatibilityWindow::backToReport);
+    connect(m_save, &QPushButton::clicked, this, &CompatibilityWindow::save);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &CompatibilityWindow::save);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, this,
+            &CompatibilityWindow::backToReport);
+
+    auto *choices = new QFormLayout;
+    choices->addRow(QStringLiteral("&Первый:"), m_first);
+    choices->addRow(QStringLiteral("&Второй:"), m_second);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addStretch();
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(m_report, 1);
+    layout->addLayout(buttons);
+}
+
+void CompatibilityWindow::showEvent(QShowEvent *event)
+{
+    centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+Person CompatibilityWindow::chosen(const QComboBox *box) const
+{
+    return m_choices.value(box->currentIndex());
+}
+
+void CompatibilityWindow::showReport()
+{
+    m_shownText.clear();
+    m_back->hide();
+    const Person a = chosen(m_first);
+    const Person b = chosen(m_second);
+    m_readings = a.birth.isValid() && b.birth.isValid() ? Compatibility::compare(a.birth, b.birth)
+                                                        : QList<Compatibility::SystemReading>();
+    QString html = QStringLiteral("<h3>%1<br>%2</h3>")
+                       .arg(personText(a).toHtmlEscaped(), personText(b).toHtmlEscaped());
+    if (m_readings.isEmpty())
+        html += QStringLiteral("<p>Для отчёта нужны две даты: добавьте людей в «Мои люди».</p>");
+    for (const Compatibility::SystemReading &each : std::as_const(m_readings)) {
+        const int number = static_cast<int>(each.system);
+        const auto link = [&](int sign) {
+            return sign < 0 ? QStringLiteral("—")
+                            : QStringLiteral("<a href=\"sign:%1/%2\">%3</a>")
+                                  .arg(number)
+                                  .arg(sign)
+                                  .arg(signName(each.system, sign).toHtmlEscaped());
+        };
+        html += QStringLiteral("<p><b>%1</b><br>%2 и %3")
+                    .arg(QString::fromUtf8(systemInfo(each.system).title).toHtmlEscaped(),
+                         link(each.signA), link(each.signB));
+        if (each.reading)
+            html += QStringLiteral(" — <b>%1</b><br>%2")
+                        .arg(QString::fromUtf8(verdictName(each.reading->verdict)),
+                             each.reading->reason.toHtmlEscaped());
+        else
+            html += QStringLiteral(" — оценки нет: у одной из дат в этом гороскопе нет знака.");
+        html += QStringLiteral("</p>");
+    }
+    m_report->setHtml(html);
+}
+
+QStringList CompatibilityWindow::reportLines() const
+{
+    if (!m_shownText.isEmpty())
+        return m_shownText;
+    QStringList lines = {QStringLiteral("Совместимость"), personText(chosen(m_first)),
+                         personText(chosen(m_second))};
+    for (const Compatibility::SystemReading &each : m_readings) {
+        lines << QString() << QString::fromUtf8(systemInfo(each.system).title);
+        const QString signs =
+            (each.signA < 0 ? QStringLiteral("—") : signName(each.system, each.signA)) +
+            QStringLiteral(" и ") +
+            (each.signB < 0 ? QStringLiteral("—") : signName(each.system, each.signB));
+        if (each.reading)
+            lines << signs + QStringLiteral(" — ") +
+                         QString::fromUtf8(verdictName(each.reading->verdict)) + u'.'
+                  << each.reading->reason;
+        else
+            lines << signs + QStringLiteral(" — оценки нет.");
+    }
+    return lines;
+}
+
+void CompatibilityWindow::openSign(System system, int sign)
+{
+    const SignList &signs = systemInfo(system).signs;
+    if (static_cast<int>(system) < 1 || static_cast<int>(system) > SystemCount || sign < 0 ||
+        std::size_t(sign) >= signs.count)
+        return;
+    const QString path =
+        signTextPath(m_programDir, system, QString::fromLatin1(signs[std::size_t(sign)].key));
+    reportingErrors(
+        [&] {
+            m_shownText = TextList::load(path);
+            m_shownTitle = signName(system, sign);
+            m_report->setPlainText(m_shownText.join(u'\n'));
+            m_back->show();
+            m_back->setFocus();
+        },
+        this);
+}
+
+void CompatibilityWindow::backToReport()
+{
+    if (!m_shownText.isEmpty())
+        showReport();
+}
+
+void CompatibilityWindow::save()
+{
+    const QString name = m_shownText.isEmpty()
+                             ? QStringLiteral("Совместимость %1 и %2")
+                                   .arg(chosen(m_first).name, chosen(m_second).name)
+                             : m_shownTitle;
+    Form1->saveLines(reportLines(), name);
+}
