@@ -41,7 +41,9 @@ int makeFolder(const QString &folder)
 
 bool isInside(const QString &path, const QString &folder)
 {
-    return !folder.isEmpty() && path.startsWith(QDir(folder).canonicalPath() + u'/');
+    // A folder that does not exist has no canonical path, and "/" would take in every path.
+    const QString canonical = folder.isEmpty() ? QString() : QDir(folder).canonicalPath();
+    return !canonical.isEmpty() && path.startsWith(canonical + u'/');
 }
 
 QString keepAsideAt(const QString &path)
