@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -44,10 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 
     static const QRegularExpression Date(
         QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}")));
-    bool answersFirst = false;
+    // Help and version answer first wherever they stand among the arguments.
+    const bool answersFirst =
+        std::any_of(arguments.cbegin(), arguments.cend(), [](const QByteArray &argument) {
+            return argument.startsWith("-h") || argument.startsWith("--h") ||
+                   argument.startsWith("-v") || argument.startsWith("--v");
+        });
     for (const QByteArray &argument : std::as_const(arguments)) {
-        answersFirst = answersFirst || argument.startsWith("-h") || argument.startsWith("--h") ||
-                       argument.startsWith("-v") || argument.startsWith("--v");
         if (argument.startsWith("--date=") && !answersFirst &&
             !Date.match(QString::fromLocal8Bit(argument.mid(7))).hasMatch())
             require(status && *status == 2, "a malformed date was answered");
