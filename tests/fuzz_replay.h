@@ -8,6 +8,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size);
 
+// A fuzz target's check: a broken one ends the run, so that libFuzzer keeps the input.
+struct FuzzCheck {
+    const char *target;
+    void operator()(bool condition, const char *what) const
+    {
+        if (!condition) {
+            std::fprintf(stderr, "%s: %s\n", target, what);
+            std::abort();
+        }
+    }
+};
+
 // Built without libFuzzer, a fuzz target replays its seed corpus through the same checks on every
 // test run; `report` gets the count when all passed.
 inline int replayCorpus(int argc, char *argv[], FILE *report = stdout)

@@ -12,13 +12,7 @@
 
 namespace {
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "command line: %s\n", what);
-        std::abort();
-    }
-}
+const FuzzCheck require{"command line"};
 
 } // namespace
 

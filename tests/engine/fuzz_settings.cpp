@@ -5,13 +5,7 @@
 
 namespace {
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "settings: %s\n", what);
-        std::abort();
-    }
-}
+const FuzzCheck require{"settings"};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The text-list loader under libFuzzer (-DORLENTA_FUZZ=ON, clang). Built without libFuzzer, the
 // same checks replay the seed corpus through the loader itself on every test run.
+#include "fuzz_replay.h"
 #include "toolkit/text_list.h"
 
 #include <QDirIterator>
@@ -11,13 +12,7 @@
 
 namespace {
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "text list: %s\n", what);
-        std::abort();
-    }
-}
+const FuzzCheck require{"text list"};
 
 } // namespace
 
