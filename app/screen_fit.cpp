@@ -14,8 +14,9 @@ namespace {
 const char *const Variable = "QT_SCALE_FACTOR";
 std::optional<QByteArray> userValue; // set once chooseScale() has changed the variable
 
-// Below this the text is too small to read; a window cut off is then the lesser harm.
-const qreal SmallestScale = 0.5;
+// Qt 6.4 paints widgets below one device pixel per window pixel at full size and clips them: no
+// window would be whole. A screen smaller than the main window cuts its edge instead.
+const qreal SmallestScale = 1;
 
 } // namespace
 

@@ -3,7 +3,8 @@
 #include <QSizeF>
 
 // The scale the program draws at when the desktop's own would not fit its largest window on the
-// primary screen: every window whole on screen, title bar included. Asked once the application
+// primary screen: every window whole on screen, title bar included, as far as the screen's pixels
+// allow. Asked once the application
 // object exists, since only then are the screens known; the answer takes effect when the object
 // is made again.
 namespace ScreenFit {
@@ -13,7 +14,8 @@ namespace ScreenFit {
 constexpr QSizeF Largest(817 + 16, 578 + 56);
 
 // The factor to scale the desktop's scale by so that a window of `needed` fits in `available`
-// device pixels drawn at `scale`; 1 when it fits already.
+// device pixels drawn at `scale`; 1 when it fits already. Never below one device pixel per window
+// pixel, where Qt cannot draw.
 qreal shrinkFactor(const QSizeF &available, qreal scale, const QSizeF &needed = Largest);
 
 // Sets QT_SCALE_FACTOR so that the primary screen holds the largest window and returns true, or

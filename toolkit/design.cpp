@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 QFont pixelFont(const QString &family, int pixels, bool bold, bool underline)
 {
     QFont font(family);
@@ -33,6 +35,11 @@ void copyFont(const QLabel *from, QLabel *to)
 
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    // A window larger than the screen keeps its top left, and with it the title bar, on screen.
+    const QRect available = screen->availableGeometry();
+    const QPoint centred = available.center() - window->rect().center();
+    window->move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A screen at twice the pixels: the wizard's see-through shape is the 1x one doubled at the
 # greeting and at the year step, the desktop shows where the design is see-through, and the tool
-# pictures are drawn at 2x, not enlarged from 1x.
+# pictures are drawn at 2x, not enlarged from 1x. A netbook's screen, too small for the main window
+# and a title bar, keeps 1x, the smallest scale Qt draws whole, with the main window on screen.
 SCREEN=2560x2048
 source "$(dirname "$0")/lib.sh"
 start_display
@@ -59,4 +60,14 @@ convert "$one_tool" -resize 200% "$TMPDIR/enlarged.png"
 sharp=$(detail "$TOOL") soft=$(detail "$TMPDIR/enlarged.png")
 awk -v sharp="$sharp" -v soft="$soft" 'BEGIN { exit !(sharp > 2 * soft) }' ||
     fail "the tool caption at 2x holds no more detail ($sharp) than one enlarged from 1x ($soft)"
+
+kill "$XVFB_PID" && wait "$XVFB_PID" 2>/dev/null || true
+SCREEN=1024x600 start_display
+unset QT_SCALE_FACTOR
+make_program_dir '1\r\n3\r\n'
+start_orlenta
+MAIN=$(walk_wizard) # at 1x, or no wizard of 464x388 comes
+window_origin "$MAIN"
+[ "$OX" -ge 0 ] && [ "$OY" -ge 0 ] && [ $((OY + 578)) -le 600 ] ||
+    fail "the main window stands at $OX,$OY on a 1024x600 screen"
 echo "hidpi: passed"
