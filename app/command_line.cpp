@@ -64,10 +64,15 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-int refuse(const QString &reason)
+int refuse(const Failure &failure)
 {
-    print(stderr, QStringLiteral("orlenta: ") + reason + u'\n');
+    print(stderr, QStringLiteral("orlenta: ") + failure.text() + u'\n');
     return 2;
+}
+
+Failure refusal(const QString &reason)
+{
+    return {QString(), reason};
 }
 
 // Input as a refusal shows it: control characters escaped, and cut short, so a refusal stays one
@@ -92,39 +97,30 @@ QString shown(const QString &text)
 }
 
 // The one reading of a birth date on the command line, for every option that takes one: exactly
-// YYYY-MM-DD in ASCII digits, a real day, a year the wizard offers, and not after today. Returns
-// the date, or nothing after printing the refusal and setting the exit status.
-std::optional<QDate> parseDate(const QString &text, int *status)
+// YYYY-MM-DD in ASCII digits, a real day, a year the wizard offers, and not after today.
+Result<QDate> parseDate(const QString &text)
 {
     // Anchored on the whole text: "$" alone would let a final newline through.
     static const QRegularExpression Shape(
         QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
     const QRegularExpressionMatch match = Shape.match(text);
     if (!match.hasMatch()) {
-        *status = refuse(QStringLiteral("дата «%1» записана неверно: нужна дата вида ГГГГ-ММ-ДД, "
-                                        "например 1985-03-21.")
-                             .arg(shown(text)));
-        return std::nullopt;
+        return refusal(QStringLiteral("дата «%1» записана неверно: нужна дата вида ГГГГ-ММ-ДД, "
+                                      "например 1985-03-21.")
+                           .arg(shown(text)));
     }
     const int year = match.captured(1).toInt();
     const QDate date(year, match.captured(2).toInt(), match.captured(3).toInt());
-    if (!date.isValid()) {
-        *status = refuse(QStringLiteral("даты %1 не бывает.").arg(text));
-        return std::nullopt;
-    }
+    if (!date.isValid())
+        return refusal(QStringLiteral("даты %1 не бывает.").arg(text));
     const int lastYear = DayNumbers::lastOfferedYear();
-    if (year < DayNumbers::FirstYear || year > lastYear) {
-        *status = refuse(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
-                             .arg(year)
-                             .arg(DayNumbers::FirstYear)
-                             .arg(lastYear));
-        return std::nullopt;
-    }
-    if (date > Clock::today()) {
-        *status =
-            refuse(QStringLiteral("дата %1 ещё не наступила: нужна дата рождения.").arg(text));
-        return std::nullopt;
-    }
+    if (year < DayNumbers::FirstYear || year > lastYear)
+        return refusal(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
+                           .arg(year)
+                           .arg(DayNumbers::FirstYear)
+                           .arg(lastYear));
+    if (date > Clock::today())
+        return refusal(QStringLiteral("дата %1 ещё не наступила: нужна дата рождения.").arg(text));
     return date;
 }
 
@@ -146,10 +142,9 @@ QString typedOption(const QStringList &arguments, const QString &name)
 
 int printSigns(const QString &text)
 {
-    int status = 0;
-    const std::optional<QDate> date = parseDate(text, &status);
+    const Result<QDate> date = parseDate(text);
     if (!date)
-        return status;
+        return refuse(date.failure());
     TForm2 engine;
     engine.setBirthDate(date->year(), date->month(), date->day());
     engine.computeAllSigns();
@@ -160,13 +155,12 @@ int printSigns(const QString &text)
 
 int printCompatibility(const QString &first, const QString &second)
 {
-    int status = 0;
-    const std::optional<QDate> a = parseDate(first, &status);
+    const Result<QDate> a = parseDate(first);
     if (!a)
-        return status;
-    const std::optional<QDate> b = parseDate(second, &status);
+        return refuse(a.failure());
+    const Result<QDate> b = parseDate(second);
     if (!b)
-        return status;
+        return refuse(b.failure());
     for (const Compatibility::SystemReading &reading : Compatibility::compare(*a, *b))
         print(stdout, Compatibility::verdictLine(reading) + u'\n');
     return 0;
@@ -202,10 +196,11 @@ std::optional<int> runCommandLine(int argc, char **argv)
     prepare(parser, options);
     if (!parser.parse(arguments)) {
         if (parser.unknownOptionNames().isEmpty())
-            return refuse(parser.errorText());
+            return refuse(refusal(parser.errorText()));
         const QString name = parser.unknownOptionNames().constFirst();
-        return refuse(QStringLiteral("неизвестный параметр «%1»; параметры: orlenta --help.")
-                          .arg(shown(typedOption(arguments, name))));
+        return refuse(
+            refusal(QStringLiteral("неизвестный параметр «%1»; параметры: orlenta --help.")
+                        .arg(shown(typedOption(arguments, name)))));
     }
     // A second --date would silently win over the first: say so instead.
     for (const QCommandLineOption *option :
@@ -215,8 +210,8 @@ std::optional<int> runCommandLine(int argc, char **argv)
             return option->names().contains(name);
         });
         if (times > 1)
-            return refuse(QStringLiteral("параметр --%1 указан больше одного раза.")
-                              .arg(option->names().constLast()));
+            return refuse(refusal(QStringLiteral("параметр --%1 указан больше одного раза.")
+                                      .arg(option->names().constLast())));
     }
     if (parser.isSet(options.help)) {
         print(stdout, parser.helpText());
@@ -229,17 +224,17 @@ std::optional<int> runCommandLine(int argc, char **argv)
     QStringList extra = parser.positionalArguments();
     if (parser.isSet(options.compat)) {
         if (parser.isSet(options.date))
-            return refuse(QStringLiteral("--date и --compat вместе не задают; параметры: "
-                                         "orlenta --help."));
+            return refuse(refusal(QStringLiteral("--date и --compat вместе не задают; параметры: "
+                                                 "orlenta --help.")));
         if (extra.isEmpty())
-            return refuse(QStringLiteral("для --compat нужны две даты: orlenta --compat "
-                                         "1985-03-21 1990-08-14."));
+            return refuse(refusal(QStringLiteral("для --compat нужны две даты: orlenta --compat "
+                                                 "1985-03-21 1990-08-14.")));
         const QString second = extra.takeFirst();
         if (extra.isEmpty())
             return printCompatibility(parser.value(options.compat), second);
     }
     if (!extra.isEmpty())
-        return refuse(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
-                          .arg(shown(extra.constFirst())));
+        return refuse(refusal(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
+                                  .arg(shown(extra.constFirst()))));
     return printSigns(parser.value(options.date));
 }

@@ -9,21 +9,27 @@
 
 bool createForms(const QString &executablePath, const std::function<void()> &settingsLoaded)
 {
-    return reportingErrors([&] {
-        Form1 = new TForm1;
-        setMainWindow(Form1);
-        Form2 = new TForm2(executablePath);
-        // A user's settings file that could not be read is said once, before any window shows:
-        // the installed default stands in for it.
-        if (!Form2->settingsProblem.message.isEmpty())
-            showErrorBox(Form2->settingsProblem.message, Form2->settingsProblem.reason);
-        if (settingsLoaded)
-            settingsLoaded();
-        Form3 = new TForm3;
-        Form2->resetWizard = [] { Form3->reset(); };
-        // The chooser, about and settings windows are made by the main window for each use and
-        // destroyed after it; one made now would never be shown.
-    });
+    Form1 = new TForm1;
+    setMainWindow(Form1);
+    Form2 = new TForm2(executablePath);
+    if (!Form2->settingsRead) {
+        const Failure failure = Form2->settingsRead.failure();
+        delete Form2;
+        Form2 = nullptr;
+        showErrorBox(failure);
+        return false;
+    }
+    // A user's settings file that could not be read is said once, before any window shows: the
+    // installed default stands in for it.
+    if (!Form2->userSettingsRead)
+        showErrorBox(Form2->userSettingsRead.failure());
+    if (settingsLoaded)
+        settingsLoaded();
+    Form3 = new TForm3;
+    Form2->resetWizard = [] { Form3->reset(); };
+    // The chooser, about and settings windows are made by the main window for each use and
+    // destroyed after it; one made now would never be shown.
+    return true;
 }
 
 void destroyForms()

@@ -63,7 +63,7 @@ void loadLargeText(benchmark::State &state)
         state.SkipWithError("cannot write the text");
     file.close();
     for (auto _ : state)
-        benchmark::DoNotOptimize(TextList::load(path));
+        benchmark::DoNotOptimize(TextList::load(path).value());
     state.SetBytesProcessed(state.iterations() * 1024 * 1024);
 }
 BENCHMARK(loadLargeText)->Unit(benchmark::kMillisecond);

@@ -197,15 +197,16 @@ void CompatibilityWindow::openSign(System system, int sign)
         return;
     const QString path =
         signTextPath(m_programDir, system, QString::fromLatin1(signs[std::size_t(sign)].key));
-    reportingErrors(
-        [&] {
-            m_shownText = TextList::load(path);
-            m_shownTitle = signName(system, sign);
-            m_report->setPlainText(m_shownText.join(u'\n'));
-            m_back->show();
-            m_back->setFocus();
-        },
-        this);
+    const Result<QStringList> text = TextList::load(path);
+    if (!text) {
+        showErrorBox(text.failure(), this);
+        return;
+    }
+    m_shownText = *text;
+    m_shownTitle = signName(system, sign);
+    m_report->setPlainText(m_shownText.join(u'\n'));
+    m_back->show();
+    m_back->setFocus();
 }
 
 void CompatibilityWindow::backToReport()

@@ -96,23 +96,27 @@ PeopleFile::PeopleFile(const QString &path)
 
 PeopleFile::Loaded PeopleFile::load() const
 {
-    const UserFile::Content content = m_file.read();
+    const Result<UserFile::Content> content = m_file.read();
     Loaded loaded;
-    loaded.status = content.status;
-    loaded.reason = content.reason;
-    People::fromBytes(content.bytes, &loaded.people);
+    if (!content) {
+        loaded.read = content.failure();
+        return loaded;
+    }
+    People::fromBytes(content->bytes, &loaded.people);
+    if (!content->sound)
+        loaded.read = m_file.damaged();
     return loaded;
 }
 
-QString PeopleFile::change(const Change &change, PersonList *result) const
+Result<PersonList> PeopleFile::change(const Change &change) const
 {
     PersonList people;
-    const QString failure = m_file.update([&](const QByteArray &current) {
+    const Result<> saved = m_file.update([&](const QByteArray &current) {
         People::fromBytes(current, &people);
         change(people);
         return People::toBytes(people);
     });
-    if (failure.isEmpty() && result)
-        *result = people;
-    return failure;
+    if (!saved)
+        return saved.failure();
+    return people;
 }

@@ -51,17 +51,16 @@ public:
     explicit PeopleFile(const QString &path);
 
     struct Loaded {
-        PersonList people;
-        UserFile::Status status = UserFile::Missing;
-        QString reason; // one Russian line when damaged or unreadable
+        PersonList people; // all that could be read
+        Result<> read;     // failed when the file is damaged or unreadable: the one report of it
     };
     Loaded load() const;
 
     // Applies the change to the list the file holds at this moment (another copy of the program
-    // may have changed it) and writes it; a damaged file is kept aside first. Returns the list as
-    // written, or the reason in Russian when it could not be, the file then unchanged.
+    // may have changed it) and writes it; a damaged file is kept aside first. Gives the list as
+    // written; on failure the file is unchanged.
     using Change = std::function<void(PersonList &people)>;
-    QString change(const Change &change, PersonList *result) const;
+    Result<PersonList> change(const Change &change) const;
 
     const QString &path() const { return m_file.path(); }
 

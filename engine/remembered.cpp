@@ -28,7 +28,7 @@ bool allDigits(const QByteArray &text)
 }
 
 // The file holds one value: whatever it held is replaced.
-QString store(const QString &path, const QByteArray &bytes, UserFile::Check isSound)
+Result<> store(const QString &path, const QByteArray &bytes, UserFile::Check isSound)
 {
     return UserFile(path, std::move(isSound)).update([&bytes](const QByteArray &) {
         return bytes;
@@ -97,33 +97,33 @@ QByteArray saveFormatBytes(TextList::Encoding format)
 
 std::optional<QDate> loadDate(const QString &path)
 {
-    return dateFromBytes(UserFile(path).read().bytes);
+    return dateFromBytes(UserFile(path).read()->bytes);
 }
 
 int loadTextSize(const QString &path)
 {
-    return textSizeFromBytes(UserFile(path).read().bytes);
+    return textSizeFromBytes(UserFile(path).read()->bytes);
 }
 
 TextList::Encoding loadSaveFormat(const QString &path)
 {
-    return saveFormatFromBytes(UserFile(path).read().bytes);
+    return saveFormatFromBytes(UserFile(path).read()->bytes);
 }
 
-QString storeDate(const QString &path, const QDate &date)
+Result<> storeDate(const QString &path, const QDate &date)
 {
     return store(path, dateBytes(date),
                  [](const QByteArray &bytes) { return dateFromBytes(bytes).has_value(); });
 }
 
-QString storeTextSize(const QString &path, int percent)
+Result<> storeTextSize(const QString &path, int percent)
 {
     return store(path, textSizeBytes(percent), [](const QByteArray &bytes) {
         return textSizeBytes(textSizeFromBytes(bytes)) == bytes;
     });
 }
 
-QString storeSaveFormat(const QString &path, TextList::Encoding format)
+Result<> storeSaveFormat(const QString &path, TextList::Encoding format)
 {
     return store(path, saveFormatBytes(format), [](const QByteArray &bytes) {
         return saveFormatBytes(saveFormatFromBytes(bytes)) == bytes;

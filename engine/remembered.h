@@ -38,10 +38,9 @@ std::optional<QDate> loadDate(const QString &path);
 int loadTextSize(const QString &path);
 TextList::Encoding loadSaveFormat(const QString &path);
 
-// Each value into its file, whole or not at all; a damaged file is kept aside first. The reason in
-// Russian when it could not be written, else empty.
-QString storeDate(const QString &path, const QDate &date);
-QString storeTextSize(const QString &path, int percent);
-QString storeSaveFormat(const QString &path, TextList::Encoding format);
+// Each value into its file, whole or not at all; a damaged file is kept aside first.
+Result<> storeDate(const QString &path, const QDate &date);
+Result<> storeTextSize(const QString &path, int percent);
+Result<> storeSaveFormat(const QString &path, TextList::Encoding format);
 
 } // namespace Remembered

@@ -1,7 +1,6 @@
 #include "engine/settings_file.h"
 
 #include "engine/program_layout.h"
-#include "toolkit/exception.h"
 #include "toolkit/file_reason.h"
 #include "toolkit/text_list.h"
 
@@ -37,44 +36,48 @@ UserFile file(const QString &path)
     return UserFile(path, isSound, 4096);
 }
 
-// The bytes of a settings file that must be there, or Exception("Cannot open file <path>").
-static QByteArray required(const QString &path)
+// The bytes of a settings file that must be there.
+static Result<QByteArray> required(const QString &path)
 {
-    const UserFile::Content content = file(path).read();
-    if (content.status == UserFile::Missing)
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path),
-                        fileFailureReason(FileStep::Read, ENOENT));
-    if (content.status == UserFile::Unreadable)
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path), content.reason);
-    return content.bytes;
+    const Result<UserFile::Content> content = file(path).read();
+    if (!content)
+        return content.failure();
+    if (!content->found)
+        return fileFailure(FileAction::Open, path, FileStep::Read, ENOENT);
+    return content->bytes;
 }
 
-Loaded load(const ProgramLayout &layout)
+Result<Loaded> load(const ProgramLayout &layout)
 {
     Loaded loaded;
     if (!layout.installed) {
-        loaded.values = parse(required(layout.settingsFile));
+        const Result<QByteArray> portable = required(layout.settingsFile);
+        if (!portable)
+            return portable.failure();
+        loaded.values = parse(*portable);
         return loaded;
     }
     const UserFile user = file(layout.settingsFile);
-    const UserFile::Content content =
-        layout.settingsFolderError ? UserFile::Content() : user.read();
-    if (content.status == UserFile::Ok || content.status == UserFile::Damaged) {
-        loaded.values = parse(content.bytes);
+    const Result<UserFile::Content> content =
+        layout.settingsFolderError ? Result<UserFile::Content>() : user.read();
+    if (content && content->found) {
+        loaded.values = parse(content->bytes);
         return loaded;
     }
-    const QByteArray installed = required(layout.installedSettings);
-    loaded.values = parse(installed);
-    if (content.status == UserFile::Missing) {
+    const Result<QByteArray> installed = required(layout.installedSettings);
+    if (!installed)
+        return installed.failure();
+    loaded.values = parse(*installed);
+    if (content) {
         // The first start: the user's own copy, unless another copy made one meanwhile. A folder
         // that cannot be made is reported when the user saves.
         if (!layout.settingsFolderError)
-            user.update(
-                [&](const QByteArray &current) { return current.isEmpty() ? installed : current; });
+            (void)user.update([&](const QByteArray &current) {
+                return current.isEmpty() ? *installed : current;
+            });
         return loaded;
     }
-    loaded.problem = QStringLiteral("Cannot open file %1").arg(layout.settingsFile);
-    loaded.reason = content.reason;
+    loaded.userRead = content.failure();
     return loaded;
 }
 

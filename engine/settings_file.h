@@ -31,14 +31,13 @@ UserFile file(const QString &path);
 // could not be read and the installed default stands in for it.
 struct Loaded {
     Values values;
-    QString problem; // the error box's message; empty when there is none
-    QString reason;
+    Result<> userRead; // failed: the user's file, to be reported once
 };
 
-// Reads the settings at start-up. A portable copy needs its file and throws Exception when it
-// cannot be read; an installed copy makes the user's file from the installed default on the first
-// start and falls back on the default when the user's file cannot be read, throwing only when the
-// default cannot be read either.
-Loaded load(const ProgramLayout &layout);
+// Reads the settings at start-up. A portable copy needs its file and fails when it cannot be
+// read; an installed copy makes the user's file from the installed default on the first start and
+// falls back on the default when the user's file cannot be read, failing only when the default
+// cannot be read either.
+Result<Loaded> load(const ProgramLayout &layout);
 
 } // namespace SettingsFile

@@ -7,7 +7,6 @@
 #include "engine/save_target.h"
 #include "engine/settings_file.h"
 #include "engine/sign_table.h"
-#include "toolkit/exception.h"
 #include "toolkit/file_reason.h"
 #include "toolkit/text_list.h"
 
@@ -77,24 +76,27 @@ TForm2::TForm2(const QString &executablePath)
     else if (layout.settingsFolderError)
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QStringLiteral("/proc/orlenta-none"));
-    const SettingsFile::Loaded loaded = SettingsFile::load(layout);
-    settingsProblem = {loaded.problem, loaded.reason};
-    Edit17 = loaded.values.hints;
-    Edit18 = loaded.values.speed;
+    const Result<SettingsFile::Loaded> loaded = SettingsFile::load(layout);
+    if (!loaded) {
+        settingsRead = loaded.failure();
+        return;
+    }
+    userSettingsRead = loaded->userRead;
+    Edit17 = loaded->values.hints;
+    Edit18 = loaded->values.speed;
     Memo4 = QStringList{Edit17, Edit18};
 }
 
-void TForm2::saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed)
+Result<> TForm2::saveSettings(const std::optional<QString> &hints,
+                              const std::optional<QString> &speed)
 {
-    const auto failure = [this](const QString &reason) {
-        return Exception(QStringLiteral("Cannot create file %1").arg(m_settingsPath), reason);
-    };
     if (m_settingsFolderError)
-        throw failure(fileFailureReason(FileStep::MakeFolder, m_settingsFolderError));
+        return fileFailure(FileAction::Save, m_settingsPath, FileStep::MakeFolder,
+                           m_settingsFolderError);
     // Another copy of the program may have saved since this one started: what the user did not
     // change here is taken from the file as it is now.
     SettingsFile::Values values;
-    const QString reason =
+    const Result<> saved =
         SettingsFile::file(m_settingsPath).update([&](const QByteArray &current) {
             values = SettingsFile::parse(current, {Edit17, Edit18});
             if (hints)
@@ -103,11 +105,12 @@ void TForm2::saveSettings(const std::optional<QString> &hints, const std::option
                 values.speed = *speed;
             return SettingsFile::toBytes(values);
         });
-    if (!reason.isEmpty())
-        throw failure(reason);
+    if (!saved)
+        return saved;
     Edit17 = values.hints;
     Edit18 = values.speed;
     Memo4 = QStringList{Edit17, Edit18};
+    return {};
 }
 
 void TForm2::setBirthDate(int year, int month, int day)
@@ -167,27 +170,25 @@ QString TForm2::saveTarget(const QString &fileName)
     return fileName + QLatin1String(".txt");
 }
 
-void TForm2::Button7Click()
+Result<> TForm2::Button7Click()
 {
     if (!saveSource)
-        return;
+        return {};
     const SaveSource source = saveSource();
     if (!source.listVisible && !source.textVisible)
-        return;
+        return {};
     // Checked again as it is written: a link may have been planted since the dialog asked.
-    const QString target = saveTarget(source.fileName);
-    const SaveTargetCheck check = checkSaveTarget(target);
-    if (check.verdict == SaveTargetCheck::Refuse)
-        throw Exception(QStringLiteral("Cannot create file %1").arg(target), check.reason);
+    const Result<SaveTarget> target = checkSaveTarget(saveTarget(source.fileName));
+    if (!target)
+        return target.failure();
     // When both are visible the list wins, as it would by being written last.
     if (source.listVisible) {
         QStringList lines = source.rows;
         if (!source.listHeading.isEmpty())
             lines = QStringList{source.listHeading, QString()} + lines;
-        TextList::save(check.path, lines, source.encoding);
-    } else {
-        TextList::save(check.path, source.text, source.encoding);
+        return TextList::save(target->path, lines, source.encoding);
     }
+    return TextList::save(target->path, source.text, source.encoding);
 }
 
 void TForm2::Button8Click()

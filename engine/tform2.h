@@ -15,8 +15,7 @@ class TForm2
 {
 public:
     // Finds the program directory from the executable's path (see ProgramLayout), makes it the
-    // current one, stores it and loads the settings (see SettingsFile::load). Throws Exception
-    // when no settings can be read.
+    // current one, stores it and loads the settings (see SettingsFile::load).
     explicit TForm2(const QString &executablePath);
     // The calculator alone: no program directory and no settings.
     TForm2() = default;
@@ -46,11 +45,11 @@ public:
     QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
     QStringList Memo4; // the settings file's lines
 
-    // A settings file start-up could not read, to be reported once; empty when there was none.
-    struct Problem {
-        QString message;
-        QString reason;
-    } settingsProblem;
+    // Failed when no settings could be read: the program cannot start.
+    Result<> settingsRead;
+    // Failed when the user's settings file could not be read and the installed default stands in
+    // for it, to be reported once.
+    Result<> userSettingsRead;
 
     // The one door for a birth date into the engine: fills the date fields as the wizard's steps
     // do (year start, month start, day, day number, day-of-year number). The date is one the
@@ -67,8 +66,8 @@ public:
     // Japanese, druid tree, flower, mythological creature, Ancient Aryan animal.
     void computeAllSigns();
 
-    void Button7Click(); // save the shown text
-    void Button8Click(); // reset the engine and the wizard
+    Result<> Button7Click(); // save the shown text
+    void Button8Click();     // reset the engine and the wizard
 
     // What the save operation reads from the main window: the file name the save dialog gave and
     // whichever of the text viewer and the result list is visible.
@@ -90,9 +89,9 @@ public:
     QString settingsPath() const { return m_settingsPath; }
 
     // Writes the settings the user changed (a value each, or none for unchanged) over what the
-    // file holds now, and takes the result into Edit17, Edit18 and Memo4. Throws
-    // Exception("Cannot create file <path>") with the reason; nothing changes then.
-    void saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed);
+    // file holds now, and takes the result into Edit17, Edit18 and Memo4; on failure nothing
+    // changes.
+    Result<> saveSettings(const std::optional<QString> &hints, const std::optional<QString> &speed);
 
     // A small file remembered for this user beside the settings; empty for the calculator alone.
     QString userFilePath(QLatin1String name) const

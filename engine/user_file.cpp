@@ -78,36 +78,35 @@ UserFile::UserFile(QString path, Check isSound, qint64 maxSize)
 {
 }
 
-UserFile::Content UserFile::read() const
+Result<UserFile::Content> UserFile::read() const
 {
-    Content content;
     RegularFile::Contents read = RegularFile::read(m_path, m_maxSize);
     // A file in the place of a folder on the way means there is no such file either.
     if ((read.error == ENOENT || read.error == ENOTDIR) && read.step == FileStep::Read)
-        return content;
-    if (read.error) {
-        content.status = Unreadable;
-        content.reason = read.reason();
-    } else {
-        content.bytes = std::move(read.bytes);
-        content.status = !m_isSound || m_isSound(content.bytes) ? Ok : Damaged;
-        if (content.status == Damaged)
-            content.reason =
-                QStringLiteral("Файл повреждён: в нём не то, что записывает программа.");
-    }
+        return Content();
+    if (read.error)
+        return fileFailure(FileAction::Open, m_path, read.reason());
+    Content content;
+    content.found = true;
+    content.bytes = std::move(read.bytes);
+    content.sound = !m_isSound || m_isSound(content.bytes);
     return content;
 }
 
-QString UserFile::keepAside() const
+Failure UserFile::damaged() const
 {
-    return keepAsideAt(m_path);
+    return fileFailure(FileAction::Open, m_path,
+                       QStringLiteral("Файл повреждён: в нём не то, что записывает программа."));
 }
 
-QString UserFile::update(const Change &change) const
+Result<> UserFile::update(const Change &change) const
 {
+    const auto failed = [this](FileStep step, int error) {
+        return fileFailure(FileAction::Save, m_path, step, error);
+    };
     const QString folder = QFileInfo(m_path).absolutePath();
     if (const int error = makeFolder(folder))
-        return fileFailureReason(FileStep::MakeFolder, error);
+        return failed(FileStep::MakeFolder, error);
 
     // Another copy of the program may be saving this very file: take turns, but never wait long
     // (a lock left by a copy that died is taken over).
@@ -119,34 +118,38 @@ QString UserFile::update(const Change &change) const
     if (isLink(m_path)) {
         target = QFileInfo(m_path).canonicalFilePath();
         if (target.isEmpty())
-            return fileFailureReason(FileStep::FollowLink, ENOENT);
+            return failed(FileStep::FollowLink, ENOENT);
         if (!isInside(target, folder) && !isInside(target, homeFolder()))
-            return fileFailureReason(FileStep::FollowLink, FileError::LinkOutside);
+            return failed(FileStep::FollowLink, FileError::LinkOutside);
     }
 
-    const Content now = UserFile(target, m_isSound, m_maxSize).read();
-    if (now.status == Unreadable || now.status == Damaged) {
+    const UserFile file(target, m_isSound, m_maxSize);
+    const Result<Content> now = file.read();
+    QString aside;
+    if (!now || !now->sound) {
         struct stat status;
         if (::stat(QFile::encodeName(target).constData(), &status) == 0 && S_ISDIR(status.st_mode))
-            return fileFailureReason(FileStep::Write, EISDIR);
+            return failed(FileStep::Write, EISDIR);
         errno = 0;
-        if (keepAsideAt(target).isEmpty())
-            return fileFailureReason(FileStep::Write, writeError(target));
+        aside = keepAsideAt(target);
+        if (aside.isEmpty())
+            return failed(FileStep::Write, writeError(target));
     }
-    const QByteArray bytes = change(now.bytes);
-    if (now.status == Ok && bytes == now.bytes)
-        return QString();
+    const QByteArray bytes = change(now ? now->bytes : QByteArray());
+    if (now && now->found && now->sound && bytes == now->bytes)
+        return {};
 
-    QSaveFile file(target);
+    const auto undo = [&](FileStep step, int error) { return failed(step, error); };
+    QSaveFile save(target);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return fileFailureReason(FileStep::Write, writeError(target));
+    if (!save.open(QIODevice::WriteOnly))
+        return undo(FileStep::Write, writeError(target));
     // commit() does not see a failed flush and would put the short file in place: flush first.
     errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fileFailureReason(FileStep::Write, writeError(target));
+    if (save.write(bytes) != bytes.size() || !save.flush())
+        return undo(FileStep::Write, writeError(target));
     errno = 0;
-    if (!file.commit())
-        return fileFailureReason(FileStep::Write, writeError(target));
-    return QString();
+    if (!save.commit())
+        return undo(FileStep::Write, writeError(target));
+    return {};
 }

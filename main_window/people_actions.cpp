@@ -139,5 +139,6 @@ void TForm1::saveLines(const QStringList &lines, const QString &suggestedName)
         source.text = lines;
         return source;
     };
-    reportingErrors([] { Form2->Button7Click(); });
+    if (const Result<> saved = Form2->Button7Click(); !saved)
+        showErrorBox(saved.failure());
 }

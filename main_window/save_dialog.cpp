@@ -85,14 +85,15 @@ void SaveDialog::accept()
     const QString target = TForm2::saveTarget(files.constFirst());
     // A folder, a FIFO, a link leading nowhere or out of the folder cannot be written: say so, as
     // the save would, before asking anything; the dialog stays for another name.
-    const SaveTargetCheck check = checkSaveTarget(target);
-    if (check.verdict == SaveTargetCheck::Refuse) {
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(target), check.reason, this);
+    const Result<SaveTarget> checked = checkSaveTarget(target);
+    if (!checked) {
+        showErrorBox(checked.failure(), this);
         return;
     }
-    if (check.verdict == SaveTargetCheck::Replace &&
-        !confirmReplace(check.link.isEmpty() ? target
-                                             : check.link + QStringLiteral(" → ") + check.path))
+    if (checked->replaces &&
+        !confirmReplace(checked->link.isEmpty()
+                            ? target
+                            : checked->link + QStringLiteral(" → ") + checked->path))
         return;
     // The question has been asked about the real target; don't ask again about the typed name.
     setOption(QFileDialog::DontConfirmOverwrite, true);

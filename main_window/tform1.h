@@ -63,10 +63,10 @@ public:
 
     // What the other windows do to this one: switch from the list to the viewer showing these
     // lines or a text file's, replace the result rows, set the intro animation's tick, and start
-    // the animation. A file that cannot be read throws with the list already hidden.
+    // the animation. A file that cannot be read fails with the list already hidden.
     // `title` names the text, as a suggested file name does.
     void showTextLines(const QStringList &lines, const QString &title = QString());
-    void showTextFile(const QString &path);
+    Result<> showTextFile(const QString &path);
     void showResultRows(const QStringList &rows);
     // The accepted birth date, in the title and above a saved list.
     void showBirthDate(const QDate &date);

@@ -160,11 +160,15 @@ void TForm1::showTextLines(const QStringList &lines, const QString &title)
         Memo1->setFocus();
 }
 
-void TForm1::showTextFile(const QString &path)
+Result<> TForm1::showTextFile(const QString &path)
 {
     m_listHadFocus = ListBox1->hasFocus();
     ListBox1->hide();
-    showTextLines(TextList::load(path), textTitle(path));
+    const Result<QStringList> lines = TextList::load(path);
+    if (!lines)
+        return lines.failure();
+    showTextLines(*lines, textTitle(path));
+    return {};
 }
 
 void TForm1::showResultRows(const QStringList &rows)
@@ -335,7 +339,8 @@ void TForm1::ListBox1DblClick()
     // Rows stand in the order of the systems' numbers.
     if (row < 0 || row >= SystemCount)
         return;
-    reportingErrors([&] { showTextFile(userSignTextPath(*Form2, System(row + 1))); });
+    if (const Result<> shown = showTextFile(userSignTextPath(*Form2, System(row + 1))); !shown)
+        showErrorBox(shown.failure());
 }
 
 // The text size and the type of a saved document, as the user left them last time.
@@ -377,11 +382,11 @@ void TForm1::setTextSize(int percent)
     const QString path = Form2 ? Form2->userFilePath(Remembered::TextSizeFile) : QString();
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::storeTextSize(path, percent);
+    const Result<> stored = Remembered::storeTextSize(path, percent);
     // Said once: every further step would fail the same way.
-    if (!failure.isEmpty() && !m_textSizeFailureShown) {
+    if (!stored && !m_textSizeFailureShown) {
         m_textSizeFailureShown = true;
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
+        showErrorBox(stored.failure());
     }
 }
 

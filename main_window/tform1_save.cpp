@@ -45,7 +45,8 @@ void TForm1::saveAction()
             source.rows.append(ListBox1->item(row)->text());
         return source;
     };
-    reportingErrors([] { Form2->Button7Click(); });
+    if (const Result<> saved = Form2->Button7Click(); !saved)
+        showErrorBox(saved.failure());
 }
 
 void TForm1::showBirthDate(const QDate &date)
@@ -73,7 +74,6 @@ void TForm1::setSaveEncoding(TextList::Encoding encoding)
     const QString path = Form2 ? Form2->userFilePath(Remembered::SaveFormatFile) : QString();
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::storeSaveFormat(path, encoding);
-    if (!failure.isEmpty())
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
+    if (const Result<> stored = Remembered::storeSaveFormat(path, encoding); !stored)
+        showErrorBox(stored.failure());
 }

@@ -146,11 +146,11 @@ void PeopleWindow::load()
 {
     const PeopleFile::Loaded loaded = m_file.load();
     m_people = loaded.people;
-    if (loaded.status == UserFile::Unreadable || loaded.status == UserFile::Damaged) {
+    if (!loaded.read) {
         m_note->setText(
             QStringLiteral("Список прочитан не весь; при первом изменении прежний файл будет "
                            "сохранён рядом с новым."));
-        showErrorBox(QStringLiteral("Cannot open file %1").arg(m_file.path()), loaded.reason, this);
+        showErrorBox(loaded.read.failure(), this);
     }
     fill(m_people.isEmpty() ? -1 : 0);
     if (m_people.isEmpty()) {
@@ -196,13 +196,12 @@ void PeopleWindow::updateButtons()
 
 bool PeopleWindow::apply(const PeopleFile::Change &change, int chooseRow)
 {
-    PersonList written;
-    const QString failure = m_file.change(change, &written);
-    if (!failure.isEmpty()) {
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(m_file.path()), failure, this);
+    const Result<PersonList> written = m_file.change(change);
+    if (!written) {
+        showErrorBox(written.failure(), this);
         return false;
     }
-    m_people = written;
+    m_people = *written;
     m_note->clear();
     fill(chooseRow);
     return true;

@@ -74,23 +74,24 @@ void TForm6::FormActivate()
 
 void TForm6::Button1Click()
 {
-    reportingErrors([this] {
-        // Only what the user changed here is written over the file, which another running copy
-        // of the program may have saved meanwhile; no item selected keeps the speed.
-        const int item = RadioGroup1Items->checkedId();
-        std::optional<QString> speed;
-        if (item >= 0 && item != m_shownSpeed)
-            speed = QString(AnimationSpeeds[item].setting);
-        std::optional<QString> hints;
-        if (CheckBox1->isChecked() != m_shownHints || !hintsShown(Form2->Edit17))
-            hints = QString(hintSetting(CheckBox1->isChecked()));
-        // The file first: when it cannot be written, the error box shows, the window stays open
-        // and neither the file nor the program's state has changed.
-        Form2->saveSettings(hints, speed);
-        if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
-            Form1->setToolButtonHints(*shown);
-        accept();
-    });
+    // Only what the user changed here is written over the file, which another running copy of
+    // the program may have saved meanwhile; no item selected keeps the speed.
+    const int item = RadioGroup1Items->checkedId();
+    std::optional<QString> speed;
+    if (item >= 0 && item != m_shownSpeed)
+        speed = QString(AnimationSpeeds[item].setting);
+    std::optional<QString> hints;
+    if (CheckBox1->isChecked() != m_shownHints || !hintsShown(Form2->Edit17))
+        hints = QString(hintSetting(CheckBox1->isChecked()));
+    // The file first: when it cannot be written, the error box shows, the window stays open and
+    // neither the file nor the program's state has changed.
+    if (const Result<> saved = Form2->saveSettings(hints, speed); !saved) {
+        showErrorBox(saved.failure());
+        return;
+    }
+    if (const std::optional<bool> shown = hintsShown(Form2->Edit17))
+        Form1->setToolButtonHints(*shown);
+    accept();
 }
 
 void TForm6::Button2Click()

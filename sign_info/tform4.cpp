@@ -64,10 +64,10 @@ void TForm4::FormActivate()
 void TForm4::showText(const QString &path)
 {
     // A text that cannot be read leaves the chooser open, the error box over it.
-    reportingErrors([&] {
-        Form1->showTextFile(path);
+    if (const Result<> shown = Form1->showTextFile(path); !shown)
+        showErrorBox(shown.failure());
+    else
         close();
-    });
 }
 
 void TForm4::SpeedButton1Click()

@@ -1,24 +1,13 @@
 #include "toolkit/error_box.h"
 
-#include "toolkit/exception.h"
 #include "toolkit/modal.h"
 #include "toolkit/window_owner.h"
 
 #include <QMessageBox>
 
-QString errorBoxText(const QString &message, const QString &reason)
+void showErrorBox(const Failure &failure, QWidget *parent)
 {
-    QString text = message;
-    if (!text.isEmpty() && text.back().unicode() > u'.')
-        text += u'.';
-    if (!reason.isEmpty())
-        text += u'\n' + reason;
-    return text;
-}
-
-void showErrorBox(const QString &message, const QString &reason, QWidget *parent)
-{
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), errorBoxText(message, reason),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Orlenta"), failure.text(),
                     QMessageBox::Ok, parent);
     if (!parent)
         belongToMainWindow(&box);
@@ -39,15 +28,16 @@ void showNoticeBox(const QString &text, QWidget *parent)
 
 void showCurrentError(QWidget *parent)
 {
+    const QString message = QStringLiteral("Не удалось выполнить действие");
     try {
         throw;
-    } catch (const Exception &error) {
-        showErrorBox(error.message(), error.reason(), parent);
     } catch (const std::bad_alloc &) {
-        showErrorBox(QStringLiteral("Out of memory"), QStringLiteral("Не хватает памяти."), parent);
+        showErrorBox({message, QStringLiteral("Не хватает памяти.")}, parent);
     } catch (const std::exception &error) {
-        showErrorBox(QString::fromLocal8Bit(error.what()), QString(), parent);
+        showErrorBox({message, QStringLiteral("Внутренняя ошибка программы: %1.")
+                                   .arg(QString::fromLocal8Bit(error.what()))},
+                     parent);
     } catch (...) {
-        showErrorBox(QString(), QString(), parent);
+        showErrorBox({message, QStringLiteral("Внутренняя ошибка программы.")}, parent);
     }
 }

@@ -38,7 +38,9 @@ const Reason Reasons[] = {
     {AnyStep,    EINVAL,                 "Такое имя здесь недопустимо."},
     {AnyStep,    FileError::NotRegular,  "Это не обычный файл."},
     {AnyStep,    ENXIO,                  "Это не обычный файл."},
+    {Write,      FileError::TooBig,      "Файл достиг предельного размера: больше в нём не поместится."},
     {AnyStep,    FileError::TooBig,      "Файл слишком велик: это не файл программы."},
+    {AnyStep,    FileError::Busy,        "Файл сейчас изменяет другая копия Orlenta. Попробуйте ещё раз."},
     {AnyStep,    EISDIR,                 "Это папка."},
     {AnyStep,    ENOTDIR,                "Часть пути — не папка."},
     {AnyStep,    EROFS,                  "Диск только для чтения."},
@@ -65,4 +67,28 @@ QString fileFailureReason(FileStep step, int error)
             return QString::fromUtf8(reason.line);
     }
     return QStringLiteral("Причина неизвестна.");
+}
+
+QString Failure::text() const
+{
+    QString text = message;
+    // Letters and digits sort after the full stop; ".", "!", "," and " " do not.
+    if (!text.isEmpty() && text.back().unicode() > u'.')
+        text += u'.';
+    if (!reason.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + reason;
+    return text;
+}
+
+Failure fileFailure(FileAction action, const QString &path, const QString &reason)
+{
+    const QString message = action == FileAction::Open
+                                ? QStringLiteral("Не удалось открыть файл %1")
+                                : QStringLiteral("Не удалось сохранить файл %1");
+    return {message.arg(path), reason};
+}
+
+Failure fileFailure(FileAction action, const QString &path, FileStep step, int error)
+{
+    return fileFailure(action, path, fileFailureReason(step, error));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/result.h"
+
 #include <QString>
 
 // Why a file operation failed, in Russian: one table from the step that failed and the system's
@@ -20,6 +22,13 @@ constexpr int HomeUnset = -3;   // HOME is unset or empty, so there is no folder
 constexpr int NoName = -4;      // the path ends in a slash
 constexpr int ControlChar = -5; // the name holds a control character
 constexpr int LinkOutside = -6; // a link leads out of the folder the user chose
+constexpr int Busy = -7;        // another copy of the program holds the file's lock
 } // namespace FileError
 
 QString fileFailureReason(FileStep step, int error);
+
+// What the user asked of the file, as the error box's first line names it.
+enum class FileAction { Open, Save };
+
+Failure fileFailure(FileAction action, const QString &path, const QString &reason);
+Failure fileFailure(FileAction action, const QString &path, FileStep step, int error);

@@ -1,6 +1,5 @@
 #include "toolkit/text_list.h"
 
-#include "toolkit/exception.h"
 #include "toolkit/file_reason.h"
 #include "toolkit/regular_file.h"
 
@@ -44,11 +43,6 @@ QStringList fromBytes(const QByteArray &bytes)
     return lines;
 }
 
-QString failureReason(int error, bool writing)
-{
-    return fileFailureReason(writing ? FileStep::Write : FileStep::Read, error);
-}
-
 // Qt refuses some cases itself, without a system error: tell those from the file's state.
 static int errorOf(const QString &path, bool writing)
 {
@@ -64,15 +58,15 @@ static int errorOf(const QString &path, bool writing)
     return 0;
 }
 
-QStringList load(const QString &path)
+Result<QStringList> load(const QString &path)
 {
     const RegularFile::Contents read = RegularFile::read(path, MaxFileSize);
     if (read.error == FileError::TooBig)
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path),
-                        QStringLiteral("Файл больше %1 МБ: это не текст программы.")
-                            .arg(MaxFileSize / (1024 * 1024)));
+        return fileFailure(FileAction::Open, path,
+                           QStringLiteral("Файл больше %1 МБ: это не текст программы.")
+                               .arg(MaxFileSize / (1024 * 1024)));
     if (read.error)
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path), read.reason());
+        return fileFailure(FileAction::Open, path, read.reason());
     return fromBytes(read.bytes);
 }
 
@@ -97,26 +91,26 @@ QByteArray toBytes(const QStringList &lines, Encoding encoding)
     return bytes;
 }
 
-void save(const QString &path, const QStringList &lines, Encoding encoding)
+Result<> save(const QString &path, const QStringList &lines, Encoding encoding)
 {
-    const auto fail = [&path](int error) {
-        throw Exception(QStringLiteral("Cannot create file %1").arg(path),
-                        failureReason(error, true));
+    const auto failed = [&path](int error) {
+        return fileFailure(FileAction::Save, path, FileStep::Write, error);
     };
     if (QFileInfo(path).isDir())
-        fail(EISDIR);
+        return failed(EISDIR);
     const QByteArray bytes = toBytes(lines, encoding);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        fail(errorOf(path, true));
+        return failed(errorOf(path, true));
     // commit() does not see a failed flush and would put the short file in place: flush first.
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush())
-        fail(errorOf(path, true));
+        return failed(errorOf(path, true));
     errno = 0;
     if (!file.commit())
-        fail(errorOf(path, true));
+        return failed(errorOf(path, true));
+    return {};
 }
 
 } // namespace TextList

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,8 @@ namespace TextList {
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
 // Reads the whole file in one go. CR LF, a lone CR and a lone LF each end a line; a NUL byte
-// ends the text. Throws Exception("Cannot open file <path>") with the reason.
-QStringList load(const QString &path);
+// ends the text.
+Result<QStringList> load(const QString &path);
 
 // Splits already-read bytes the way load() does.
 QStringList fromBytes(const QByteArray &bytes);
@@ -25,11 +27,8 @@ enum class Encoding { Windows1251, Utf8 };
 QByteArray toBytes(const QStringList &lines, Encoding encoding = Encoding::Windows1251);
 
 // Writes every line followed by its line end. The old file stays whole unless the new one was
-// written completely. Throws Exception("Cannot create file <path>") with the reason.
-void save(const QString &path, const QStringList &lines, Encoding encoding = Encoding::Windows1251);
-
-// Why a file operation failed, in Russian, from the system's error number; `writing` tells a
-// missing folder of a new file from a missing file to read.
-QString failureReason(int error, bool writing);
+// written completely.
+Result<> save(const QString &path, const QStringList &lines,
+              Encoding encoding = Encoding::Windows1251);
 
 } // namespace TextList

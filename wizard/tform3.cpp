@@ -429,9 +429,8 @@ void TForm3::rememberDate(const QDate &date)
     const QString path = Form2->userFilePath(Remembered::DateFile);
     if (path.isEmpty())
         return;
-    const QString failure = Remembered::storeDate(path, date);
-    if (!failure.isEmpty())
-        showErrorBox(QStringLiteral("Cannot create file %1").arg(path), failure);
+    if (const Result<> stored = Remembered::storeDate(path, date); !stored)
+        showErrorBox(stored.failure());
 }
 
 QComboBox *TForm3::currentList() const

@@ -9,24 +9,24 @@
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
 #include "toolkit/error_box.h"
-#include "toolkit/exception.h"
 #include "wizard/tform3.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
+#include <stdexcept>
 
 namespace {
 
-// Throws from inside an event handler, as a failed file load does.
+// Throws from inside an event handler, as a library may.
 class Thrower : public QObject
 {
 protected:
     bool event(QEvent *event) override
     {
         if (event->type() == QEvent::User)
-            throw Exception(QStringLiteral("Cannot open file /x/Files/zodiac_rak.KVETAR"));
+            throw std::runtime_error("vector::at");
         return QObject::event(event);
     }
 };
@@ -53,7 +53,7 @@ void TestStartup::missingSettingsStopsTheStart()
     ProgramDir dir((QByteArray()));
     MessageBoxCatcher catcher;
     QVERIFY(!createForms(dir.executable()));
-    QCOMPARE(catcher.texts, QStringList("Cannot open file " + dir.path() +
+    QCOMPARE(catcher.texts, QStringList("Не удалось открыть файл " + dir.path() +
                                         "/setting/setting.kvt.\nНет такого файла."));
     QVERIFY(!Form2);
     QVERIFY(!Form3);
@@ -100,7 +100,9 @@ void TestStartup::handlerExceptionsReachTheErrorBox()
     MessageBoxCatcher catcher;
     Thrower thrower;
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
-    QTRY_COMPARE(catcher.texts, QStringList("Cannot open file /x/Files/zodiac_rak.KVETAR."));
+    QTRY_COMPARE(catcher.texts,
+                 QStringList("Не удалось выполнить действие.\nВнутренняя ошибка программы: "
+                             "vector::at."));
     QCOMPARE(catcher.titles, QStringList("Orlenta"));
 }
 
@@ -109,15 +111,15 @@ void TestStartup::handlersReportTheirOwnFailures_data()
     QTest::addColumn<int>("handler");
     QTest::addColumn<QString>("shown");
     // clang-format off
-    QTest::newRow("a result line's text") << 0 << "Cannot open file %1/Files/zodiac_x.KVETAR.\nНет такого файла.";
-    QTest::newRow("saving the list") << 1 << "Cannot create file %1/нет/итоги.txt.\nНет такой папки.";
-    QTest::newRow("the chooser's text") << 2 << "Cannot open file %1/Files/druidov.KVETAR.\nНет такого файла.";
-    QTest::newRow("saving the settings") << 3 << "Cannot create file %1/setting/setting.kvt.\nПапку не создать: на её месте файл.";
+    QTest::newRow("a result line's text") << 0 << "Не удалось открыть файл %1/Files/zodiac_x.KVETAR.\nНет такого файла.";
+    QTest::newRow("saving the list") << 1 << "Не удалось сохранить файл %1/нет/итоги.txt.\nНет такой папки.";
+    QTest::newRow("the chooser's text") << 2 << "Не удалось открыть файл %1/Files/druidov.KVETAR.\nНет такого файла.";
+    QTest::newRow("saving the settings") << 3 << "Не удалось сохранить файл %1/setting/setting.kvt.\nПапку не создать: на её месте файл.";
     // clang-format on
 }
 
-// Called straight, with no event loop around it to catch for them, the handlers still show the
-// failure and throw nothing.
+// Called straight, with no event loop around them, the handlers show the failure and throw
+// nothing.
 void TestStartup::handlersReportTheirOwnFailures()
 {
     QFETCH(int, handler);
@@ -160,7 +162,7 @@ void TestStartup::dialogsBelongToTheMainWindow()
         QVERIFY(!dialog->parentWidget()); // a child would be placed over its parent
     }
     MessageBoxCatcher catcher;
-    showErrorBox(QStringLiteral("Cannot open file x"));
+    showErrorBox({QStringLiteral("Не удалось открыть файл x"), QString()});
     QCOMPARE(catcher.owners, QList<QWindow *>{Form1->windowHandle()});
 }
 

@@ -56,7 +56,7 @@ start_orlenta
 main=$(walk_wizard 1985 май 15)
 # The date to open with next time cannot be kept beside settings that cannot be written either.
 [ ${#MOUNTS[@]} -eq 0 ] ||
-    expect_box "Cannot create file $PROGDIR/setting/birth_date.txt."$'\n'"$settings_reason"
+    expect_box "Не удалось сохранить файл $PROGDIR/setting/birth_date.txt."$'\n'"$settings_reason"
 question_shown() { [ "$(pixel_at "$main" 320 348)" != "000000" ]; }
 wait_until 20 question_shown || fail "the question was not shown"
 
@@ -85,7 +85,7 @@ while IFS='|' read -r name spoil reason; do
     rm -rf "$TEXT"
     eval "$spoil"
     open_first_line
-    expect_box "Cannot open file $TEXT."$'\n'"$reason"
+    expect_box "Не удалось открыть файл $TEXT."$'\n'"$reason"
     # The pane is empty now: the save button has nothing to save either.
     click_at "$main" 234 42
     expect_box "$NOTHING"
@@ -130,9 +130,9 @@ while IFS='|' read -r name setup typed error stays; do
     result_list_shown "$main" || fail "$name: the list is gone"
     echo "ok: save $name"
 done <<'CASES'
-a folder for the document|mkdir "$PROGDIR/итоги.txt"|$PROGDIR/итоги|Cannot create file $PROGDIR/итоги.txt.\nЭто папка.|yes
-a missing folder|:|$PROGDIR/нет/итоги|Cannot create file $PROGDIR/нет/итоги.txt.\nНет такой папки.|no
-a full disk|full_disk "$PROGDIR/full" итоги.txt 'old\r\n'|$PROGDIR/full/новые|Cannot create file $PROGDIR/full/новые.txt.\nНет места на диске.|no
+a folder for the document|mkdir "$PROGDIR/итоги.txt"|$PROGDIR/итоги|Не удалось сохранить файл $PROGDIR/итоги.txt.\nЭто папка.|yes
+a missing folder|:|$PROGDIR/нет/итоги|Не удалось сохранить файл $PROGDIR/нет/итоги.txt.\nНет такой папки.|no
+a full disk|full_disk "$PROGDIR/full" итоги.txt 'old\r\n'|$PROGDIR/full/новые|Не удалось сохранить файл $PROGDIR/full/новые.txt.\nНет места на диске.|no
 CASES
 [ ! -e "$PROGDIR/full/итоги.txt" ] || [ "$(cat "$PROGDIR/full/итоги.txt")" = $'old\r' ] ||
     fail "the old document changed"
@@ -144,7 +144,7 @@ settings=$(wait_for_window '^Настройки$' 10) || fail "no settings windo
 click_at "$settings" 16 24  # tips off
 click_at "$settings" 24 134 # "Быстро"
 click_at "$settings" 48 188 # "Сохранить"
-expect_box "Cannot create file $SETTINGS."$'\n'"$settings_reason"
+expect_box "Не удалось сохранить файл $SETTINGS."$'\n'"$settings_reason"
 window_shown "$settings" || fail "the settings window closed after a failed save"
 click_at "$settings" 136 188 # "Отмена"
 wait_while 5 window_shown "$settings" || fail "the settings window stayed open"

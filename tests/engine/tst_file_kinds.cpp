@@ -1,7 +1,6 @@
 #include "engine/save_target.h"
 #include "engine/tform2.h"
 #include "program_dir.h"
-#include "toolkit/exception.h"
 #include "toolkit/text_list.h"
 
 #include <QtTest>
@@ -72,23 +71,17 @@ void TestFileKinds::eachKind()
             QVERIFY(QFile::link(dir.file("setting/real.kvt"), place));
     }
 
-    try {
-        TextList::load(places[0]);
-        QCOMPARE(QString(), read);
-    } catch (const Exception &error) {
-        QCOMPARE(error.reason(), read);
-    }
-    try {
+    const Result<QStringList> text = TextList::load(places[0]);
+    QCOMPARE(text ? QString() : text.failure().reason, read);
+    {
         TForm2 engine(dir.executable());
-        QCOMPARE(QString(), read);
-        QCOMPARE(engine.Edit18, QStringLiteral("3"));
-    } catch (const Exception &error) {
-        QCOMPARE(error.reason(), read);
+        QCOMPARE(engine.settingsRead ? QString() : engine.settingsRead.failure().reason, read);
+        if (engine.settingsRead)
+            QCOMPARE(engine.Edit18, QStringLiteral("3"));
     }
 
-    const SaveTargetCheck check = checkSaveTarget(places[2]);
-    QCOMPARE(check.verdict == SaveTargetCheck::Refuse ? check.reason : QStringLiteral("replace"),
-             saved);
+    const Result<SaveTarget> target = checkSaveTarget(places[2]);
+    QCOMPARE(target ? QStringLiteral("replace") : target.failure().reason, saved);
     TForm2 engine;
     engine.saveSource = [&] {
         TForm2::SaveSource source;
@@ -97,15 +90,12 @@ void TestFileKinds::eachKind()
         source.rows = QStringList{QStringLiteral("1")};
         return source;
     };
-    try {
-        engine.Button7Click();
-        QCOMPARE(QStringLiteral("replace"), saved);
-        QCOMPARE(TextList::load(places[2]), QStringList{QStringLiteral("1")});
-    } catch (const Exception &error) {
-        QCOMPARE(error.reason(), saved);
-    }
+    const Result<> written = engine.Button7Click();
+    QCOMPARE(written ? QStringLiteral("replace") : written.failure().reason, saved);
+    if (written)
+        QCOMPARE(TextList::load(places[2]).value(), QStringList{QStringLiteral("1")});
     // Nothing outside the chosen folder is touched, nor a file made where a link pointed nowhere.
-    QCOMPARE(TextList::load(outside), QStringList({"0", "3"}));
+    QCOMPARE(TextList::load(outside).value(), QStringList({"0", "3"}));
     QVERIFY(!QFileInfo::exists(dir.file("setting/nowhere")));
     QCOMPARE(QDir(other.path()).entryList(QDir::Files), QStringList("planted.conf"));
 }
@@ -114,9 +104,11 @@ void TestFileKinds::eachKind()
 void TestFileKinds::namesRefused()
 {
     QTemporaryDir dir;
-    QCOMPARE(checkSaveTarget(dir.filePath(QStringLiteral("итоги\n2.txt"))).reason,
+    QCOMPARE(checkSaveTarget(dir.filePath(QStringLiteral("итоги\n2.txt"))).failure().reason,
              QStringLiteral("В имени файла не должно быть управляющих символов."));
-    QCOMPARE(checkSaveTarget(TForm2::saveTarget(dir.filePath(QStringLiteral("итоги2/")))).reason,
+    QCOMPARE(checkSaveTarget(TForm2::saveTarget(dir.filePath(QStringLiteral("итоги2/"))))
+                 .failure()
+                 .reason,
              QStringLiteral("Укажите имя файла."));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }

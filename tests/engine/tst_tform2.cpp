@@ -1,7 +1,6 @@
 #include "engine/day_numbers.h"
 #include "engine/tform2.h"
 #include "program_dir.h"
-#include "toolkit/exception.h"
 
 #include <QDir>
 #include <QtTest>
@@ -27,12 +26,10 @@ private slots:
 void TestTForm2::missingSettingsFails()
 {
     ProgramDir dir((QByteArray()));
-    try {
-        TForm2 engine(dir.executable());
-        QFAIL("no exception");
-    } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot open file " + dir.path() + "/setting/setting.kvt");
-    }
+    TForm2 engine(dir.executable());
+    QVERIFY(!engine.settingsRead);
+    QCOMPARE(engine.settingsRead.failure().message,
+             "Не удалось открыть файл " + dir.path() + "/setting/setting.kvt");
 }
 
 void TestTForm2::programDirectoryBecomesCurrent()
@@ -184,7 +181,7 @@ void TestTForm2::saveWritesWhatIsVisible()
             source.listHeading = QStringLiteral("Дата рождения: 1 августа 1985 г.");
         return source;
     };
-    engine.Button7Click();
+    QVERIFY(engine.Button7Click().ok());
     QStringList files = QDir(dir.path()).entryList(QDir::Files);
     if (bytes.isNull()) {
         QVERIFY(files.isEmpty());
@@ -208,12 +205,10 @@ void TestTForm2::saveFailureNamesTheFullTarget()
         source.rows = QStringList({"x"});
         return source;
     };
-    try {
-        engine.Button7Click();
-        QFAIL("no exception");
-    } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot create file " + dir.file("missing/folder/итоги.txt"));
-    }
+    const Result<> saved = engine.Button7Click();
+    QVERIFY(!saved);
+    QCOMPARE(saved.failure().message,
+             "Не удалось сохранить файл " + dir.file("missing/folder/итоги.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestTForm2)

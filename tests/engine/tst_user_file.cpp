@@ -77,22 +77,16 @@ QString make(const QString &folder, const QString &elsewhere, const QString &how
 void TestUserFile::reads_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("status"); // missing, sound, damaged, or why it cannot be read
     // clang-format off
-    QTest::newRow("missing") << "" << int(UserFile::Missing) << "";
-    QTest::newRow("sound") << "bytes:ok 1" << int(UserFile::Ok) << "";
-    QTest::newRow("not what we write") << "bytes:7\r\n9" << int(UserFile::Damaged)
-        << "Файл повреждён: в нём не то, что записывает программа.";
-    QTest::newRow("over the limit") << "big" << int(UserFile::Unreadable)
-        << "Файл слишком велик: это не файл программы.";
-    QTest::newRow("a folder") << "folder" << int(UserFile::Unreadable) << "Это папка.";
-    QTest::newRow("a FIFO nobody writes") << "fifo" << int(UserFile::Unreadable)
-        << "Это не обычный файл.";
-    QTest::newRow("a link to nowhere") << "dangling" << int(UserFile::Unreadable)
-        << "Ссылка никуда не ведёт.";
-    QTest::newRow("no permission") << "unreadable:ok" << int(UserFile::Unreadable)
-        << "Нет прав на чтение.";
+    QTest::newRow("missing") << "" << "missing";
+    QTest::newRow("sound") << "bytes:ok 1" << "sound";
+    QTest::newRow("not what we write") << "bytes:7\r\n9" << "damaged";
+    QTest::newRow("over the limit") << "big" << "Файл слишком велик: это не файл программы.";
+    QTest::newRow("a folder") << "folder" << "Это папка.";
+    QTest::newRow("a FIFO nobody writes") << "fifo" << "Это не обычный файл.";
+    QTest::newRow("a link to nowhere") << "dangling" << "Ссылка никуда не ведёт.";
+    QTest::newRow("no permission") << "unreadable:ok" << "Нет прав на чтение.";
     // clang-format on
 }
 
@@ -103,10 +97,13 @@ void TestUserFile::reads()
     const QString path = make(dir.path(), dir.path(), file);
     if (file.startsWith(QLatin1String("unreadable")) && ::geteuid() == 0)
         QSKIP("permissions do not bind root");
-    const UserFile::Content content = UserFile(path, sound).read();
-    QTEST(int(content.status), "status");
-    QTEST(content.reason, "reason");
-    QCOMPARE(content.bytes,
+    const Result<UserFile::Content> content = UserFile(path, sound).read();
+    QTEST(!content          ? content.failure().reason
+          : !content->found ? QStringLiteral("missing")
+          : content->sound  ? QStringLiteral("sound")
+                            : QStringLiteral("damaged"),
+          "status");
+    QCOMPARE(content->bytes,
              file.startsWith(QLatin1String("bytes:")) ? file.mid(6).toUtf8() : QByteArray());
 }
 
@@ -162,9 +159,10 @@ void TestUserFile::updates()
     if (readOnlyFolder)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
-    const QString reason = UserFile(path, sound).update([](const QByteArray &current) {
+    const Result<> updated = UserFile(path, sound).update([](const QByteArray &current) {
         return (current.isEmpty() ? QByteArray("ok") : current) + " +";
     });
+    const QString reason = updated ? QString() : updated.failure().reason;
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QTEST(reason, "reason");

@@ -103,7 +103,8 @@ void TestSaveDialog::asksAboutTheFileReallyWritten()
     dialog.accept();
     QCOMPARE(questions, asked.isEmpty() ? QStringList() : QStringList(asked));
     const bool folder = existing.value(0).endsWith(u'/');
-    const QString refusal = "Cannot create file " + dir.filePath("итоги.txt") + ".\nЭто папка.";
+    const QString refusal =
+        "Не удалось сохранить файл " + dir.filePath("итоги.txt") + ".\nЭто папка.";
     QCOMPARE(catcher.texts, folder ? QStringList(refusal) : QStringList());
     QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
     QCOMPARE(dialog.isVisible(), !accepted);

@@ -639,7 +639,7 @@ void TestTForm1::rowDoubleClick()
     QVERIFY(Form1->ListBox1->isHidden());
     QVERIFY(!Form1->Memo1->isHidden());
     const QString path = m_forms->dir.file(QStringLiteral("Files/%1.KVETAR").arg(file));
-    QCOMPARE(Form1->memoLines(), TextList::load(path));
+    QCOMPARE(Form1->memoLines(), TextList::load(path).value());
 }
 
 void TestTForm1::rowDoubleClickFailures()
@@ -659,7 +659,7 @@ void TestTForm1::rowDoubleClickFailures()
     QTest::keyClick(Form1->ListBox1, Qt::Key_Enter);
     QCOMPARE(
         m_boxes->texts,
-        QStringList(QStringLiteral("Cannot open file %1.\nНет такого файла.")
+        QStringList(QStringLiteral("Не удалось открыть файл %1.\nНет такого файла.")
                         .arg(m_forms->dir.file(QStringLiteral("Files/scvetohnui_99.KVETAR")))));
     m_boxes->texts.clear();
     QVERIFY(Form1->ListBox1->isHidden());
@@ -693,10 +693,10 @@ void TestTForm1::suggestedSaveName()
     Form1->Button1Click();
     QCOMPARE(Form1->suggestedSaveName(), "Гороскоп 1985-03-21.txt");
     m_forms->dir.write("Files/zodiac_oven.KVETAR", "x\r\n");
-    Form1->showTextFile(m_forms->dir.file("Files/zodiac_oven.KVETAR"));
+    QVERIFY(Form1->showTextFile(m_forms->dir.file("Files/zodiac_oven.KVETAR")).ok());
     QCOMPARE(Form1->suggestedSaveName(), "Овен.txt");
     m_forms->dir.write("Files/china.KVETAR", "x\r\n");
-    Form1->showTextFile(m_forms->dir.file("Files/china.KVETAR"));
+    QVERIFY(Form1->showTextFile(m_forms->dir.file("Files/china.KVETAR")).ok());
     QCOMPARE(Form1->suggestedSaveName(), "Китайский гороскоп (по году рождения).txt");
     Form1->showTextLines({"x"}, "Справка");
     QCOMPARE(Form1->suggestedSaveName(), "Справка.txt");
@@ -766,9 +766,10 @@ void TestTForm1::saveFailure()
     m_pointer->click(toolPoint(2));
     QCOMPARE(
         m_boxes->texts,
-        QStringList({QStringLiteral("Cannot create file %1.\nЭто папка.")
-                         .arg(m_forms->dir.file(QStringLiteral("папка.txt"))),
-                     QStringLiteral("Cannot create file %1.txt.\nНет такой папки.").arg(missing)}));
+        QStringList(
+            {QStringLiteral("Не удалось сохранить файл %1.\nЭто папка.")
+                 .arg(m_forms->dir.file(QStringLiteral("папка.txt"))),
+             QStringLiteral("Не удалось сохранить файл %1.txt.\nНет такой папки.").arg(missing)}));
     m_boxes->texts.clear();
     QVERIFY(QFileInfo(m_forms->dir.file(QStringLiteral("папка.txt"))).isDir());
     QVERIFY(!Form1->ListBox1->isHidden());

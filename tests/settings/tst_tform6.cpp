@@ -260,10 +260,10 @@ void TestTForm6::uncreatableFolderKeepsWindowOpen()
 
     QCOMPARE(settings.seen, QStringList(QStringLiteral("TForm6")));
     QVERIFY(openAfterError);
-    QCOMPARE(
-        catcher.texts,
-        QStringList(QStringLiteral("Cannot create file %1.\nПапку не создать: на её месте файл.")
-                        .arg(forms.dir.file("setting/setting.kvt"))));
+    QCOMPARE(catcher.texts,
+             QStringList(QStringLiteral(
+                             "Не удалось сохранить файл %1.\nПапку не создать: на её месте файл.")
+                             .arg(forms.dir.file("setting/setting.kvt"))));
     // Nothing takes effect unless it was written.
     QCOMPARE(speedAfterError, QStringLiteral("2"));
     QCOMPARE(Form2->Edit17, QStringLiteral("1"));

@@ -153,7 +153,7 @@ void TestTForm4::choices()
         choice == QLatin1String("general")
             ? QStringLiteral("Files/%1.KVETAR").arg(stem)
             : QStringLiteral("Files/%1_%2.KVETAR").arg(stem, QLatin1String(Keys[system]));
-    QCOMPARE(Form1->memoLines(), TextList::load(m_forms->dir.file(file)));
+    QCOMPARE(Form1->memoLines(), TextList::load(m_forms->dir.file(file)).value());
     QVERIFY(!Form1->Memo1->isHidden());
     QVERIFY(Form1->ListBox1->isHidden());
 }
@@ -179,7 +179,7 @@ void TestTForm4::missingText()
     chooseFromMenu(3, [&](TForm4 *chooser) {
         QTest::mouseClick(chooser->SpeedButton1, Qt::LeftButton);
         QCOMPARE(m_boxes->texts,
-                 QStringList(QStringLiteral("Cannot open file %1.\nНет такого файла.")
+                 QStringList(QStringLiteral("Не удалось открыть файл %1.\nНет такого файла.")
                                  .arg(m_forms->dir.file(QStringLiteral("Files/druidov.KVETAR")))));
         m_boxes->texts.clear();
         // The chooser is still there; the list is gone, the viewer as it was.

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
             QFile file(path);
             require(file.open(QIODevice::ReadOnly), "a corpus file cannot be read");
             const QByteArray bytes = file.readAll();
-            require(TextList::load(path) == TextList::fromBytes(bytes),
+            require(TextList::load(path).value() == TextList::fromBytes(bytes),
                     "the loader reads other lines than the bytes hold");
             LLVMFuzzerTestOneInput(reinterpret_cast<const unsigned char *>(bytes.constData()),
                                    size_t(bytes.size()));

@@ -1,8 +1,10 @@
 #include "message_box_catcher.h"
 #include "toolkit/error_box.h"
-#include "toolkit/exception.h"
+#include "toolkit/file_reason.h"
 
 #include <QtTest>
+
+#include <cerrno>
 
 class TestErrorBox : public QObject
 {
@@ -21,7 +23,7 @@ void TestErrorBox::fullStop_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
     // clang-format off
-    QTest::newRow("letter") << "Cannot open file /a/b.KVETAR" << "Cannot open file /a/b.KVETAR.";
+    QTest::newRow("letter") << "Не удалось открыть файл /a/b.KVETAR" << "Не удалось открыть файл /a/b.KVETAR.";
     QTest::newRow("digit") << "code 7" << "code 7.";
     QTest::newRow("Cyrillic") << "Ошибка" << "Ошибка.";
     QTest::newRow("full stop") << "done." << "done.";
@@ -36,15 +38,17 @@ void TestErrorBox::fullStop_data()
 void TestErrorBox::fullStop()
 {
     QFETCH(QString, message);
-    QTEST(errorBoxText(message), "shown");
+    QTEST((Failure{message, QString()}).text(), "shown");
 }
 
 void TestErrorBox::showsTitleAndText()
 {
     MessageBoxCatcher catcher;
-    showErrorBox(QStringLiteral("Cannot open file x"), QStringLiteral("Нет такого файла."));
-    QCOMPARE(catcher.titles, QStringList("Orlenta"));
-    QCOMPARE(catcher.texts, QStringList("Cannot open file x.\nНет такого файла."));
+    showErrorBox(fileFailure(FileAction::Open, QStringLiteral("/x"), FileStep::Read, ENOENT));
+    showErrorBox(fileFailure(FileAction::Save, QStringLiteral("/y"), FileStep::Write, ENOSPC));
+    QCOMPARE(catcher.titles, QStringList({"Orlenta", "Orlenta"}));
+    QCOMPARE(catcher.texts, QStringList({"Не удалось открыть файл /x.\nНет такого файла.",
+                                         "Не удалось сохранить файл /y.\nНет места на диске."}));
 }
 
 void TestErrorBox::handlersReportWhatTheyThrow_data()
@@ -53,10 +57,9 @@ void TestErrorBox::handlersReportWhatTheyThrow_data()
     QTest::addColumn<QStringList>("shown");
     // clang-format off
     QTest::newRow("nothing") << 0 << QStringList();
-    QTest::newRow("the program's failure") << 1 << QStringList("Cannot create file /a.txt.\nЭто папка.");
-    QTest::newRow("a library's failure") << 2 << QStringList("vector::at.");
-    QTest::newRow("out of memory") << 3 << QStringList("Out of memory.\nНе хватает памяти.");
-    QTest::newRow("anything else") << 4 << QStringList("");
+    QTest::newRow("a library's failure") << 2 << QStringList("Не удалось выполнить действие.\nВнутренняя ошибка программы: vector::at.");
+    QTest::newRow("out of memory") << 3 << QStringList("Не удалось выполнить действие.\nНе хватает памяти.");
+    QTest::newRow("anything else") << 4 << QStringList("Не удалось выполнить действие.\nВнутренняя ошибка программы.");
     // clang-format on
 }
 
@@ -66,9 +69,6 @@ void TestErrorBox::handlersReportWhatTheyThrow()
     MessageBoxCatcher catcher;
     bool finished = false;
     const bool ran = reportingErrors([&] {
-        if (thrown == 1)
-            throw Exception(QStringLiteral("Cannot create file /a.txt"),
-                            QStringLiteral("Это папка."));
         if (thrown == 2)
             throw std::out_of_range("vector::at");
         if (thrown == 3)

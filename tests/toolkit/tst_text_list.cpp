@@ -1,5 +1,4 @@
 #include "program_dir.h"
-#include "toolkit/exception.h"
 #include "toolkit/file_reason.h"
 #include "toolkit/text_list.h"
 
@@ -47,7 +46,7 @@ void TestTextList::splitsLines()
     QFETCH(QByteArray, bytes);
     ProgramDir dir;
     dir.write("Files/text.KVETAR", bytes);
-    QTEST(TextList::load(dir.file("Files/text.KVETAR")), "lines");
+    QTEST(TextList::load(dir.file("Files/text.KVETAR")).value(), "lines");
 }
 
 void TestTextList::roundTripIsByteExact()
@@ -57,9 +56,9 @@ void TestTextList::roundTripIsByteExact()
         "\r\n\xab\xf2\xe5\xea\xf1\xf2\xbb \x97 \xb9 1\r\n");
     ProgramDir dir;
     dir.write("in.txt", bytes);
-    const QStringList lines = TextList::load(dir.file("in.txt"));
+    const QStringList lines = TextList::load(dir.file("in.txt")).value();
     QCOMPARE(lines.first(), "По знаку зодиака.....(Лев)");
-    TextList::save(dir.file("out.txt"), lines);
+    QVERIFY(TextList::save(dir.file("out.txt"), lines).ok());
     QCOMPARE(dir.read("out.txt"), bytes);
 }
 
@@ -90,14 +89,12 @@ void TestTextList::unopenableFiles()
     if (size >= 0)
         dir.write("Files/big.KVETAR", QByteArray(size, 'a'));
     const QString path = relative.startsWith(u'/') ? relative : dir.file(relative);
-    try {
-        const QStringList lines = TextList::load(path);
-        QVERIFY2(reason.isEmpty(), "no exception");
-        QCOMPARE(lines.value(0).size(), size);
-    } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot open file " + path);
-        QCOMPARE(error.reason(), reason);
-    }
+    const Result<QStringList> lines = TextList::load(path);
+    QCOMPARE(lines.ok(), reason.isEmpty());
+    if (lines)
+        QCOMPARE(lines->value(0).size(), size);
+    else
+        QCOMPARE(lines.failure().text(), "Не удалось открыть файл " + path + ".\n" + reason);
 }
 
 void TestTextList::uncreatableFiles_data()
@@ -115,13 +112,10 @@ void TestTextList::uncreatableFiles()
 {
     QFETCH(QString, relative);
     ProgramDir dir;
-    try {
-        TextList::save(dir.file(relative), {"x"});
-        QFAIL("no exception");
-    } catch (const Exception &error) {
-        QCOMPARE(error.message(), "Cannot create file " + dir.file(relative));
-        QTEST(error.reason(), "reason");
-    }
+    const Result<> saved = TextList::save(dir.file(relative), {"x"});
+    QVERIFY(!saved);
+    QCOMPARE(saved.failure().message, "Не удалось сохранить файл " + dir.file(relative));
+    QTEST(saved.failure().reason, "reason");
 }
 
 // The file is replaced only by a complete new one.
@@ -131,10 +125,7 @@ void TestTextList::failedSaveKeepsTheOldFile()
     dir.write("keep.txt", "old\r\n");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool writable = QFileInfo(dir.path()).isWritable(); // root writes anyway
-    try {
-        TextList::save(dir.file("keep.txt"), {"new"});
-    } catch (const Exception &) {
-    }
+    (void)TextList::save(dir.file("keep.txt"), {"new"});
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (writable)
         QSKIP("permissions do not bind this user");
