@@ -1,9 +1,13 @@
 #include "engine/remembered.h"
 
+#include "data/places.h"
 #include "engine/day_numbers.h"
 #include "engine/user_file.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace Remembered {
@@ -95,6 +99,44 @@ QByteArray saveFormatBytes(TextList::Encoding format)
     return QByteArray(codepage ? Windows1251Name : Utf8Name) + '\n';
 }
 
+bool isSoundPlace(const Sky::Place &place)
+{
+    const QString name = place.name.trimmed();
+    return !name.isEmpty() && name == place.name && !name.contains(u'\t') &&
+           !name.contains(u'\n') && !name.contains(u'\r') && std::isfinite(place.latitude) &&
+           std::abs(place.latitude) <= 90 && std::isfinite(place.longitude) &&
+           std::abs(place.longitude) <= 180 && QTimeZone::isTimeZoneIdAvailable(place.zone);
+}
+
+std::optional<Sky::Place> placeFromBytes(const QByteArray &bytes)
+{
+    const QList<QByteArray> fields = line(bytes).split('\t');
+    if (fields.size() == 1) {
+        const City *city = Places::cityByName(QString::fromUtf8(fields.at(0)));
+        if (!city)
+            return std::nullopt;
+        return Places::placeOf(*city);
+    }
+    if (fields.size() != 4)
+        return std::nullopt;
+    bool latitudeOk = false, longitudeOk = false;
+    const Sky::Place place{QString::fromUtf8(fields.at(0)), fields.at(1).toDouble(&latitudeOk),
+                           fields.at(2).toDouble(&longitudeOk), fields.at(3)};
+    if (!latitudeOk || !longitudeOk || !isSoundPlace(place))
+        return std::nullopt;
+    return place;
+}
+
+QByteArray placeBytes(const Sky::Place &place)
+{
+    const City *city = Places::cityByName(place.name);
+    if (city && Places::placeOf(*city).name == place.name && city->latitude == place.latitude &&
+        city->longitude == place.longitude && place.zone == city->zone)
+        return place.name.toUtf8() + '\n';
+    return place.name.toUtf8() + '\t' + QByteArray::number(place.latitude, 'f', 4) + '\t' +
+           QByteArray::number(place.longitude, 'f', 4) + '\t' + place.zone + '\n';
+}
+
 std::optional<QDate> loadDate(const QString &path)
 {
     return dateFromBytes(UserFile(path).read()->bytes);
@@ -108,6 +150,12 @@ int loadTextSize(const QString &path)
 TextList::Encoding loadSaveFormat(const QString &path)
 {
     return saveFormatFromBytes(UserFile(path).read()->bytes);
+}
+
+Sky::Place loadPlace(const QString &path)
+{
+    return placeFromBytes(UserFile(path).read()->bytes)
+        .value_or(Places::placeOf(Places::defaultCity()));
 }
 
 Result<> storeDate(const QString &path, const QDate &date)
@@ -128,6 +176,12 @@ Result<> storeSaveFormat(const QString &path, TextList::Encoding format)
     return store(path, saveFormatBytes(format), [](const QByteArray &bytes) {
         return saveFormatBytes(saveFormatFromBytes(bytes)) == bytes;
     });
+}
+
+Result<> storePlace(const QString &path, const Sky::Place &place)
+{
+    return store(path, placeBytes(place),
+                 [](const QByteArray &bytes) { return placeFromBytes(bytes).has_value(); });
 }
 
 } // namespace Remembered

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/sky.h"
 #include "toolkit/text_list.h"
 
 #include <QByteArray>
@@ -16,6 +17,7 @@ namespace Remembered {
 const QLatin1String DateFile("birth_date.txt");
 const QLatin1String TextSizeFile("text_size.txt");
 const QLatin1String SaveFormatFile("save_format.txt");
+const QLatin1String PlaceFile("sky_place.txt");
 
 // One line, "1985-03-21": a date the wizard offers, or none.
 std::optional<QDate> dateFromBytes(const QByteArray &bytes);
@@ -33,14 +35,24 @@ int textSizeStep(int percent, int steps);
 TextList::Encoding saveFormatFromBytes(const QByteArray &bytes);
 QByteArray saveFormatBytes(TextList::Encoding format);
 
+// The place the sky is shown for: a listed city by its name alone, so that a corrected table
+// reaches it; any other place as "name<TAB>latitude<TAB>longitude<TAB>zone", UTF-8.
+std::optional<Sky::Place> placeFromBytes(const QByteArray &bytes);
+QByteArray placeBytes(const Sky::Place &place);
+// A place the user gave: a name without tabs or line ends, the coordinates in range and a zone
+// this computer knows.
+bool isSoundPlace(const Sky::Place &place);
+
 // Each value from its file, or the first run's when the file does not hold one.
 std::optional<QDate> loadDate(const QString &path);
 int loadTextSize(const QString &path);
 TextList::Encoding loadSaveFormat(const QString &path);
+Sky::Place loadPlace(const QString &path); // Moscow when none
 
 // Each value into its file, whole or not at all; a damaged file is kept aside first.
 Result<> storeDate(const QString &path, const QDate &date);
 Result<> storeTextSize(const QString &path, int percent);
 Result<> storeSaveFormat(const QString &path, TextList::Encoding format);
+Result<> storePlace(const QString &path, const Sky::Place &place);
 
 } // namespace Remembered
