@@ -5,11 +5,13 @@
 #include "toolkit/regular_file.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QThread>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -71,6 +73,26 @@ int writeError(const QString &path)
     return QFileInfo(QFileInfo(path).path()).isWritable() ? 0 : EACCES;
 }
 
+// Waits a short while for the lock, polling often so that copies taking turns keep moving;
+// returns 0 once it is held, else why not.
+int takeTurn(QLockFile &lock)
+{
+    constexpr int WaitMs = 2000;
+    const QDeadlineTimer deadline(WaitMs);
+    errno = 0;
+    while (!lock.tryLock(0)) {
+        if (lock.error() == QLockFile::PermissionError)
+            return EACCES;
+        if (lock.error() != QLockFile::LockFailedError)
+            return errno ? errno : EIO;
+        if (deadline.hasExpired())
+            return FileError::Busy;
+        QThread::msleep(3);
+        errno = 0;
+    }
+    return 0;
+}
+
 } // namespace
 
 UserFile::UserFile(QString path, Check isSound, qint64 maxSize)
@@ -109,13 +131,18 @@ Result<> UserFile::update(const Change &change) const
         return failed(FileStep::MakeFolder, error);
 
     // Another copy of the program may be saving this very file: take turns, but never wait long
-    // (a lock left by a copy that died is taken over).
+    // (a lock left by a copy that died is taken over), and never write without the turn.
     QLockFile lock(m_path + QLatin1String(".lock"));
-    lock.tryLock(2000);
+    if (const int error = takeTurn(lock)) {
+        if (error == FileError::Busy && !m_busyReason.isEmpty())
+            return fileFailure(FileAction::Save, m_path, m_busyReason);
+        return failed(FileStep::Write, error);
+    }
 
     // A link the user made to a file of their own is followed; one leading elsewhere is not.
     QString target = m_path;
-    if (isLink(m_path)) {
+    const bool linked = isLink(m_path);
+    if (linked) {
         target = QFileInfo(m_path).canonicalFilePath();
         if (target.isEmpty())
             return failed(FileStep::FollowLink, ENOENT);
@@ -130,6 +157,15 @@ Result<> UserFile::update(const Change &change) const
         struct stat status;
         if (::stat(QFile::encodeName(target).constData(), &status) == 0 && S_ISDIR(status.st_mode))
             return failed(FileStep::Write, EISDIR);
+        // Too large to read is not too large to matter: a smaller file never takes its place.
+        if (::stat(QFile::encodeName(target).constData(), &status) == 0 &&
+            S_ISREG(status.st_mode) && status.st_size > m_maxSize)
+            return failed(FileStep::Read, FileError::TooBig);
+        // What a link leads to is the user's own file, maybe not ours at all: left as it is.
+        if (linked)
+            return fileFailure(FileAction::Save, m_path,
+                               QStringLiteral("Файл по ссылке (%1) оставлен как есть. %2")
+                                   .arg(target, (now ? file.damaged() : now.failure()).reason));
         errno = 0;
         aside = keepAsideAt(target);
         if (aside.isEmpty())
@@ -139,7 +175,15 @@ Result<> UserFile::update(const Change &change) const
     if (now && now->found && now->sound && bytes == now->bytes)
         return {};
 
-    const auto undo = [&](FileStep step, int error) { return failed(step, error); };
+    // The file is then as it was: the one kept aside goes back.
+    const auto undo = [&](FileStep step, int error) {
+        if (!aside.isEmpty())
+            ::rename(QFile::encodeName(aside).constData(), QFile::encodeName(target).constData());
+        return failed(step, error);
+    };
+    // What is written must read back: the same limit holds both ways.
+    if (bytes.size() > m_maxSize)
+        return undo(FileStep::Write, FileError::TooBig);
     QSaveFile save(target);
     errno = 0;
     if (!save.open(QIODevice::WriteOnly))

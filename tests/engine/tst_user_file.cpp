@@ -40,7 +40,8 @@ void write(const QString &path, const QByteArray &bytes)
 
 // Makes "people.txt" in the folder the way the row names: "" nothing, "bytes:<content>",
 // "unreadable:<content>", "big", "folder", "fifo", "dangling", "link-in" (to real.txt beside it),
-// "link-out" (to a file in `elsewhere`), "under-a-file" (the folder is a file).
+// "link-out" (to a file in `elsewhere`), "link-home-damaged" (to `elsewhere`/bashrc, not ours),
+// "nearly-full" (two bytes short of the limit), "under-a-file" (the folder is a file).
 QString make(const QString &folder, const QString &elsewhere, const QString &how)
 {
     const QString path = folder + QLatin1String("/people.txt");
@@ -65,6 +66,11 @@ QString make(const QString &folder, const QString &elsewhere, const QString &how
     } else if (how.startsWith(QLatin1String("link-out"))) {
         write(elsewhere + QLatin1String("/real.txt"), "ok");
         QFile::link(elsewhere + QLatin1String("/real.txt"), path);
+    } else if (how == QLatin1String("nearly-full")) {
+        write(path, "ok" + QByteArray(UserFile::DefaultMaxSize - 3, 'x'));
+    } else if (how == QLatin1String("link-home-damaged")) {
+        write(elsewhere + QLatin1String("/bashrc"), "export X");
+        QFile::link(elsewhere + QLatin1String("/bashrc"), path);
     } else if (how == QLatin1String("under-a-file")) {
         write(folder + QLatin1String("/sub"), "file");
         return folder + QLatin1String("/sub/people.txt");
@@ -135,6 +141,17 @@ void TestUserFile::updates_data()
         << "Ссылка ведёт в другую папку." << QByteArray("ok") << none;
     QTest::newRow("a link elsewhere, HOME gone") << "link-out-no-home" << false
         << "Ссылка ведёт в другую папку." << QByteArray("ok") << none;
+    QTest::newRow("a link into a sibling of HOME") << "link-out-sibling" << false
+        << "Ссылка ведёт в другую папку." << QByteArray("ok") << none;
+    QTest::newRow("a file not ours behind a link stays") << "link-home-damaged" << false
+        << "Файл по ссылке (~/bashrc) оставлен как есть. Файл повреждён: в нём не то, что "
+           "записывает программа." << QByteArray("export X") << none;
+    QTest::newRow("too large to read: never replaced") << "big" << false
+        << "Файл слишком велик: это не файл программы."
+        << QByteArray(UserFile::DefaultMaxSize + 1, 'o') << none;
+    QTest::newRow("a change past the limit") << "nearly-full" << false
+        << "Файл достиг предельного размера: больше в нём не поместится."
+        << "ok" + QByteArray(UserFile::DefaultMaxSize - 3, 'x') << none;
     QTest::newRow("a file for the folder") << "under-a-file" << false
         << "Папку не создать: на её месте файл." << QByteArray("(none)") << none;
     QTest::newRow("read-only folder: the file stays whole") << "bytes:ok C" << true
@@ -150,25 +167,40 @@ void TestUserFile::updates()
     if ((readOnlyFolder || file.startsWith(QLatin1String("unreadable"))) && ::geteuid() == 0)
         QSKIP("permissions do not bind root");
     QTemporaryDir home;
-    QTemporaryDir elsewhere;
-    qputenv("HOME", file == QLatin1String("link-out-no-home") ? QByteArray("/nonexistent-home")
-                                                              : QFile::encodeName(home.path()));
+    QTemporaryDir elsewhereDir;
+    QString homePath = home.path();
+    QString elsewhere = elsewhereDir.path();
+    if (file == QLatin1String("link-out-no-home"))
+        homePath = QStringLiteral("/nonexistent-home");
+    else if (file == QLatin1String("link-home-damaged"))
+        elsewhere = homePath;
+    else if (file == QLatin1String("link-out-sibling")) {
+        // "/tmp/x/alice" starts with "/tmp/x/al" but is not inside it.
+        homePath = home.path() + QLatin1String("/al");
+        elsewhere = homePath + QLatin1String("ice");
+        QDir().mkpath(homePath);
+        QDir().mkpath(elsewhere);
+    }
+    qputenv("HOME", QFile::encodeName(homePath));
     const QString folder = home.path() + QLatin1String("/config");
     QDir().mkpath(folder);
-    const QString path = make(folder, elsewhere.path(), file);
+    const QString path = make(folder, elsewhere, file);
     if (readOnlyFolder)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
     const Result<> updated = UserFile(path, sound).update([](const QByteArray &current) {
         return (current.isEmpty() ? QByteArray("ok") : current) + " +";
     });
-    const QString reason = updated ? QString() : updated.failure().reason;
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QTEST(reason, "reason");
-    const QString real = file.startsWith(QLatin1String("link-out")) ? elsewhere.filePath("real.txt")
-                         : file == QLatin1String("link-in") ? folder + QLatin1String("/real.txt")
-                                                            : path;
+    QFETCH(QString, reason);
+    QCOMPARE(updated ? QString() : updated.failure().reason,
+             QString(reason).replace(u'~', homePath));
+    const QString real =
+        file.startsWith(QLatin1String("link-out"))   ? elsewhere + QLatin1String("/real.txt")
+        : file == QLatin1String("link-in")           ? folder + QLatin1String("/real.txt")
+        : file == QLatin1String("link-home-damaged") ? elsewhere + QLatin1String("/bashrc")
+                                                     : path;
     QTEST(contents(real), "after");
     const QStringList kept = QDir(folder).entryList({QStringLiteral("people.txt.damaged-*")},
                                                     QDir::AllEntries | QDir::System);
