@@ -60,12 +60,17 @@ QByteArray toBytes(const PersonList &people)
 bool fromBytes(const QByteArray &bytes, PersonList *people)
 {
     people->clear();
-    QList<QByteArray> lines = bytes.split('\n');
-    bool sound =
-        !lines.isEmpty() && lines.takeFirst() == Header && !bytes.isEmpty() && bytes.endsWith('\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (const QByteArray &line : std::as_const(lines)) {
+    const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
+    const QList<QByteArray> lines =
+        (bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes).split('\n');
+    bool sound = lines.constFirst() == Header || lines.constFirst() == Header + '\r';
+    for (qsizetype at = sound ? 1 : 0; at < lines.size(); ++at) {
+        QByteArray line = lines.at(at);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        // Editors leave blank lines behind, at the end most of all; they hold no one.
+        if (line.isEmpty())
+            continue;
         const qsizetype tab = line.indexOf('\t');
         const QDate birth = QDate::fromString(QString::fromLatin1(line.left(tab)), DateFormat);
         const QString name = QString::fromUtf8(line.mid(tab + 1));
@@ -87,11 +92,16 @@ QString filePath(const QString &settingsFile)
 } // namespace People
 
 PeopleFile::PeopleFile(const QString &path)
-    : m_file(path, [](const QByteArray &bytes) {
-          PersonList people;
-          return People::fromBytes(bytes, &people);
-      })
+    : m_file(
+          path,
+          [](const QByteArray &bytes) {
+              PersonList people;
+              return People::fromBytes(bytes, &people);
+          },
+          People::MaxFileSize)
 {
+    m_file.setBusyReason(
+        QStringLiteral("Список людей сейчас изменяет другая копия Orlenta. Попробуйте ещё раз."));
 }
 
 PeopleFile::Loaded PeopleFile::load() const

@@ -24,6 +24,8 @@ using PersonList = QList<Person>;
 namespace People {
 
 constexpr int MaxNameLength = 40; // characters, not bytes
+// Both what is read and what is written: some twenty thousand people.
+constexpr qint64 MaxFileSize = 1024 * 1024;
 // What the user is called until renamed.
 inline const QString OwnName = QStringLiteral("Я");
 
@@ -31,13 +33,15 @@ inline const QString OwnName = QStringLiteral("Я");
 // cut to MaxNameLength characters. Empty when nothing is left.
 QString cleanName(const QString &name);
 
-// A birth date the wizard could have given.
+// A birth date the wizard could have given, or could once the day has come: one kept in the file
+// stays there even when the clock says it is still to come.
 bool isBirthDate(const QDate &date);
 
 QByteArray toBytes(const PersonList &people);
 
-// The people the bytes hold; false when some line is not what toBytes() writes (the good lines
-// are still given).
+// The people the bytes hold; false when some line cannot be read (the good lines are still given,
+// whichever line it is). Line ends of other systems, a UTF-8 byte-order mark and a missing final
+// line end read the same as what toBytes() writes.
 bool fromBytes(const QByteArray &bytes, PersonList *people);
 
 // The people file of the user whose settings file this is.
