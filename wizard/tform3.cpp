@@ -44,11 +44,8 @@ const QString DayPrompt = QStringLiteral("Установите число");
 const QString Next = QStringLiteral("Дальше");
 
 // Why a step's text was not taken.
-const char *const NoSuchYear = "Выберите год из списка: с %1 по %2.";
 const char *const NoSuchMonth = "Выберите месяц из списка.";
-const char *const ShortMonth = "В %1 %2 года %3 дней.";
 const char *const NoSuchDay = "Выберите число из списка: с 1 по %1.";
-const char *const NotYet = "Этот день ещё не наступил: нужна дата рождения.";
 const QColor RefusalColor(160, 0, 0);
 
 struct Month {
@@ -303,8 +300,8 @@ void TForm3::SpeedButton2Click()
         Edit1 = QDate::isLeapYear(year) ? Codes::FlagOn : Codes::FlagOff;
     }
     if (Form2->Edit1 != Codes::FlagOn) {
-        refuse(QString::fromUtf8(NoSuchYear)
-                   .arg(ComboBox1->itemText(0), ComboBox1->itemText(ComboBox1->count() - 1)));
+        refuse(DateWords::noSuchYear(ComboBox1->itemText(0).toInt(),
+                                     ComboBox1->itemText(ComboBox1->count() - 1).toInt()));
         return;
     }
     clearRefusal();
@@ -341,7 +338,7 @@ void TForm3::SpeedButton3Click()
     }
     if (Form2->Edit1 != Codes::FlagOn) {
         const bool later = thisYear && monthList().indexOf(text) + 1 > today.month();
-        refuse(QString::fromUtf8(later ? NotYet : NoSuchMonth));
+        refuse(later ? DateWords::notYet() : QString::fromUtf8(NoSuchMonth));
         return;
     }
     clearRefusal();
@@ -367,11 +364,9 @@ void TForm3::SpeedButton4Click()
         const int asked = text.toInt();
         // A day that some month has, but not this one: say how many this one has.
         if (asked > monthDays && asked <= 31 && text == QString::number(asked))
-            refuse(QString::fromUtf8(ShortMonth)
-                       .arg(DateWords::monthPrepositional(month), Edit3)
-                       .arg(monthDays));
+            refuse(DateWords::shortMonth(Edit3.toInt(), month));
         else if (asked > ComboBox3->count() && asked <= monthDays && text == QString::number(asked))
-            refuse(QString::fromUtf8(NotYet)); // this month of this year, after today
+            refuse(DateWords::notYet()); // this month of this year, after today
         else
             refuse(QString::fromUtf8(NoSuchDay).arg(ComboBox3->count()));
         return;
