@@ -1,6 +1,9 @@
 #include "main_window/text_viewer.h"
 
+#include "toolkit/text_list.h"
+
 #include <QPlainTextEdit>
+#include <QSyntaxHighlighter>
 #include <QTextCursor>
 #include <QTimer>
 #include <QWheelEvent>
@@ -11,6 +14,28 @@ namespace {
 // milliseconds to lay out; every text the program ships fits in the first.
 const qsizetype FirstPiece = 64 * 1024;
 const qsizetype LaterPiece = 128 * 1024;
+
+// Bold headings in the view only: what is saved or copied stays the file's plain lines.
+class HeadingHighlighter : public QSyntaxHighlighter
+{
+public:
+    using QSyntaxHighlighter::QSyntaxHighlighter;
+
+protected:
+    void highlightBlock(const QString &text) override
+    {
+        if (TextList::isHeading(text))
+            setFormat(0, int(text.size()), boldFormat());
+    }
+
+private:
+    static QTextCharFormat boldFormat()
+    {
+        QTextCharFormat format;
+        format.setFontWeight(QFont::Bold);
+        return format;
+    }
+};
 
 } // namespace
 
@@ -35,6 +60,7 @@ QPlainTextEdit *TextViewer::editor()
         m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         setFocusProxy(m_editor);
         m_editor->viewport()->installEventFilter(this);
+        new HeadingHighlighter(m_editor->document());
         m_editor->show();
         m_shown = 0;
         showNextPiece();

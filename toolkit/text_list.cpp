@@ -43,6 +43,11 @@ QStringList fromBytes(const QByteArray &bytes)
     return lines;
 }
 
+bool isHeading(QStringView line)
+{
+    return !line.isEmpty() && line.size() <= MaxHeading && line.back().isLetterOrNumber();
+}
+
 // Qt refuses some cases itself, without a system error: tell those from the file's state.
 static int errorOf(const QString &path, bool writing)
 {

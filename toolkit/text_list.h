@@ -19,6 +19,12 @@ Result<QStringList> load(const QString &path);
 // Splits already-read bytes the way load() does.
 QStringList fromBytes(const QByteArray &bytes);
 
+// The horoscope texts keep one paragraph a line, and every paragraph ends with sentence
+// punctuation. A heading is a line of its own, just above its paragraph, of at most MaxHeading
+// characters with no punctuation at its end: the plain file stays readable and needs no markup.
+constexpr qsizetype MaxHeading = 40;
+bool isHeading(QStringView line);
+
 // How a document is written: the design's code page 1251 with CR LF, or UTF-8 (no byte-order
 // mark) with the platform's line ends, which today's editors read.
 enum class Encoding { Windows1251, Utf8 };

@@ -1,6 +1,7 @@
 #include "main_window/text_viewer.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QtTest>
 
 class TestTextViewer : public QObject
@@ -11,6 +12,8 @@ private slots:
     void pieces_data();
     void pieces();
     void largeTextFillsInBetweenEvents();
+    void headingsBold_data();
+    void headingsBold();
 };
 
 void TestTextViewer::pieces_data()
@@ -67,6 +70,45 @@ void TestTextViewer::largeTextFillsInBetweenEvents()
     QVERIFY(viewer.isComplete());
     QTest::qWait(20);
     QCOMPARE(viewer.editor()->toPlainText(), QStringLiteral("короткий"));
+}
+
+void TestTextViewer::headingsBold_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("bold");
+    // clang-format off
+    QTest::newRow("heading") << QStringLiteral("Любовь и семья") << true;
+    QTest::newRow("heading ending in a digit") << QStringLiteral("Годы с 1900 по 2099") << true;
+    QTest::newRow("40 characters") << QString(40, u'ж') << true;
+    QTest::newRow("41 characters") << QString(41, u'ж') << false;
+    QTest::newRow("sentence") << QStringLiteral("Рыбы мечтательны.") << false;
+    QTest::newRow("question") << QStringLiteral("Кто вы?") << false;
+    QTest::newRow("quotation") << QStringLiteral("Зовут его «Лев»") << false;
+    QTest::newRow("list intro") << QStringLiteral("Камни:") << false;
+    QTest::newRow("empty") << QString() << false;
+    // clang-format on
+}
+
+// A short line with no punctuation at its end shows bold; the text itself stays as it came.
+void TestTextViewer::headingsBold()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, bold);
+    TextViewer viewer;
+    viewer.resize(401, 497);
+    viewer.show();
+    const QString text = QStringLiteral("Первый абзац.\n") + line + QStringLiteral("\nАбзац.");
+    viewer.setPlainText(text);
+    QCOMPARE(viewer.toPlainText(), text);
+    QTextDocument *document = viewer.editor()->document();
+    const auto boldIn = [&](int block) {
+        const QList<QTextLayout::FormatRange> ranges =
+            document->findBlockByNumber(block).layout()->formats();
+        return !ranges.isEmpty() && ranges.first().format.fontWeight() == QFont::Bold &&
+               ranges.first().length == int(line.size());
+    };
+    QCOMPARE(boldIn(1), bold);
+    QVERIFY(!boldIn(0) && !boldIn(2));
 }
 
 QTEST_MAIN(TestTextViewer)
