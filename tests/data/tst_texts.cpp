@@ -68,8 +68,10 @@ QList<Text> skyTexts()
     return texts;
 }
 
-// The systems whose sign texts are divided by headings.
-const QList<System> Headed = {System::Zodiac};
+// The systems whose sign texts are divided by headings. Their texts also name a period's month once
+// («с 1 по 10 апреля») and keep their cards short.
+const QList<System> Headed = {System::Zodiac, System::Chinese, System::Japanese};
+const int LongestCard = 250;
 
 // The earliest and the latest day (Moscow time) on which the Sun entered each sign in 1900–2099,
 // in the order of the zodiac list; made by tools/sun_ingress_days.py.
@@ -174,15 +176,16 @@ QString datesDisagree(const Text &text, const QString &body)
                sign != signOn(text.system, date.addDays(1));
     };
 
-    // Periods "с 21 марта [1931] по 20 марта [1932] [года]".
+    // Periods "с 21 марта [1931] по 20 марта [1932] [года]", "с 1 по 10 апреля".
     static const QRegularExpression period(
-        QStringLiteral("(?<![а-яё])со? (\\d{1,2}) (%1)(?: (\\d{4}))?(?: года)? по (\\d{1,2}) "
+        QStringLiteral("(?<![а-яё])со? (\\d{1,2})(?: (%1))?(?: (\\d{4}))?(?: года)? по (\\d{1,2}) "
                        "(%1)(?: (\\d{4}))?")
             .arg(Months));
     for (auto m = period.globalMatch(body); m.hasNext();) {
         const auto match = m.next();
         const int y2 = match.captured(6).isEmpty() ? 2000 : match.captured(6).toInt();
-        const int m1 = monthOf(match.captured(2)), m2 = monthOf(match.captured(5));
+        const int m2 = monthOf(match.captured(5));
+        const int m1 = match.captured(2).isEmpty() ? m2 : monthOf(match.captured(2));
         const int d1 = match.captured(1).toInt(), d2 = match.captured(4).toInt();
         const int y1 = !match.captured(3).isEmpty()          ? match.captured(3).toInt()
                        : (m1 < m2 || (m1 == m2 && d1 <= d2)) ? y2
@@ -229,9 +232,25 @@ QString datesDisagree(const Text &text, const QString &body)
     return {};
 }
 
+// Every year of the sign from 1900 to 2100 in the list: the engine's own up to its last year, the
+// cycle after it; an empty string when none is missing or extra.
+QString yearsMissed(const Text &text, const QList<int> &years)
+{
+    const bool aryan = text.system == System::Aryan;
+    const int cycle = aryan ? 32 : 12;
+    for (int year = 1900; year <= 2100; ++year) {
+        const bool own =
+            year <= DayNumbers::LastYear
+                ? signOn(text.system, QDate(year, aryan ? 3 : 7, aryan ? 21 : 1)) == text.sign
+                : years.contains(year - cycle);
+        if (years.contains(year) != own)
+            return QStringLiteral("year %1").arg(year);
+    }
+    return {};
+}
+
 // The card's first field against the engine: days and ranges of days for the day-and-month systems,
-// year starts for the lunar ones, the years from 21 March for the Aryan circle; an empty string
-// when they agree.
+// the years from 21 March for the Aryan circle; an empty string when they agree.
 QString cardDisagrees(const Text &text, const QString &field)
 {
     const auto on = [&](const QDate &date) { return signOn(text.system, date) == text.sign; };
@@ -264,15 +283,13 @@ QString cardDisagrees(const Text &text, const QString &field)
         return days == own ? QString() : QStringLiteral("the ranges miss some of the sign's days");
     }
 
-    // Every year of the sign from 1900 to 2100: the engine's own up to its last year, the cycle
-    // after it.
     const bool aryan = text.system == System::Aryan;
-    static const QRegularExpression lunar(
-        QStringLiteral("(?:^годы |, )(\\d{4}) \\(с (\\d{1,2}) (%1)\\)").arg(Months));
     static const QRegularExpression aryanYears(
         QStringLiteral("^годы (\\d{4}(?:, \\d{4})*) \\(каждый с 21 марта\\)$"));
     static const QRegularExpression before1900(
         QStringLiteral(" и 1 января — (\\d{1,2}) (%1) 1900$").arg(Months));
+    if (!aryan)
+        return QStringLiteral("the years belong in their own section");
     QString rest = field;
     if (const auto tail = before1900.match(field); tail.hasMatch()) {
         const QDate last(1900, monthOf(tail.captured(2)), tail.captured(1).toInt());
@@ -280,37 +297,42 @@ QString cardDisagrees(const Text &text, const QString &field)
             return tail.captured();
         rest.chop(tail.capturedLength());
     }
+    const auto match = aryanYears.match(rest);
+    if (!match.hasMatch())
+        return QStringLiteral("not «годы …, … (каждый с 21 марта)»: ") + rest;
     QList<int> years;
-    if (aryan) {
-        const auto match = aryanYears.match(rest);
-        if (!match.hasMatch())
-            return QStringLiteral("not «годы …, … (каждый с 21 марта)»: ") + rest;
-        for (const QString &year : match.captured(1).split(QLatin1String(", ")))
-            years << year.toInt();
-    } else {
-        int end = 0;
-        for (auto m = lunar.globalMatch(rest); m.hasNext();) {
-            const auto match = m.next();
-            if (match.capturedStart() != end)
-                break;
-            end = match.capturedEnd();
-            years << match.captured(1).toInt();
-            const QDate start(years.last(), monthOf(match.captured(3)), match.captured(2).toInt());
-            if (years.last() <= DayNumbers::LastYear && (!on(start) || on(start.addDays(-1))))
-                return match.captured();
-        }
-        if (end == 0 || end != rest.size())
-            return QStringLiteral("not «годы YYYY (с D месяца), …»: ") + rest.mid(end);
+    for (const QString &year : match.captured(1).split(QLatin1String(", ")))
+        years << year.toInt();
+    return yearsMissed(text, years);
+}
+
+// The section «Годы» of a lunar sign: «YYYY (с D месяца), …» with every year's first day, and the
+// first days of 1900 when they belong to the sign.
+QString lunarYearsDisagree(const Text &text, const QString &section)
+{
+    const auto on = [&](const QDate &date) { return signOn(text.system, date) == text.sign; };
+    static const QRegularExpression lunar(
+        QStringLiteral("(\\d{4}) \\(с (\\d{1,2}) (%1)\\)").arg(Months));
+    QList<int> years;
+    qsizetype end = -1;
+    for (auto m = lunar.globalMatch(section); m.hasNext();) {
+        const auto match = m.next();
+        if (end >= 0 && section.mid(end, match.capturedStart() - end) != QLatin1String(", "))
+            return QStringLiteral("not one list «YYYY (с D месяца), …»: ") + match.captured();
+        end = match.capturedEnd();
+        years << match.captured(1).toInt();
+        const QDate start(years.last(), monthOf(match.captured(3)), match.captured(2).toInt());
+        if (years.last() <= DayNumbers::LastYear && (!on(start) || on(start.addDays(-1))))
+            return match.captured();
     }
-    const int cycle = aryan ? 32 : 12;
-    for (int year = 1900; year <= 2100; ++year) {
-        const bool own = year <= DayNumbers::LastYear
-                             ? on(QDate(year, aryan ? 3 : 7, aryan ? 21 : 1))
-                             : years.contains(year - cycle);
-        if (years.contains(year) != own)
-            return QStringLiteral("year %1").arg(year);
-    }
-    return {};
+    static const QRegularExpression before1900(
+        QStringLiteral("с 1 по (\\d{1,2}) января 1900 года"));
+    const auto early = before1900.match(section);
+    if (on(QDate(1900, 1, 1)) != early.hasMatch())
+        return QStringLiteral("the first days of 1900: «с 1 по D января 1900 года»");
+    if (early.hasMatch() && on(QDate(1900, 1, early.captured(1).toInt() + 1)))
+        return early.captured();
+    return yearsMissed(text, years);
 }
 
 } // namespace
@@ -435,13 +457,43 @@ void TestTexts::text()
     }
     const QString disagreement = datesDisagree(self, body);
     QVERIFY2(disagreement.isEmpty(), qPrintable(disagreement));
+    if (Headed.contains(self.system)) {
+        // One month, one year: «с 1 по 10 апреля [1900 года]».
+        static const QRegularExpression monthTwice(
+            QStringLiteral(
+                "со? \\d{1,2} (%1)(?: (\\d{4}))?(?: года)? по \\d{1,2} \\1(?: (\\d{4}))?")
+                .arg(Months));
+        for (auto m = monthTwice.globalMatch(body); m.hasNext();) {
+            const auto match = m.next();
+            QVERIFY2(match.captured(2).isEmpty() == match.captured(3).isEmpty() &&
+                         match.captured(2) != match.captured(3),
+                     qPrintable(match.captured() + " names its month twice"));
+        }
+    }
+    if (self.system == System::Japanese) {
+        // The horoscope counts lunar years; Japan has changed the animal on 1 January since 1873.
+        const QString &told = self.sign < 0 ? body : lines[2];
+        QVERIFY2(told.contains(QStringLiteral("1 января")) && told.contains(QStringLiteral("1873")),
+                 "the Japanese count is not told");
+    }
     if (self.sign < 0)
         return;
-    if (Headed.contains(self.system))
-        QVERIFY2(headings >= 3, qPrintable(QString::number(headings) + " headings"));
     QVERIFY2(lines[2].startsWith(QStringLiteral("Коротко: ")), "line 3 is no card «Коротко: …»");
-    const QString card = cardDisagrees(self, lines[2].mid(9).section(QStringLiteral(" · "), 0, 0));
-    QVERIFY2(card.isEmpty(), qPrintable(QLatin1String("card: ") + card));
+    if (Headed.contains(self.system)) {
+        QVERIFY2(headings >= 3, qPrintable(QString::number(headings) + " headings"));
+        QVERIFY2(lines[2].size() <= LongestCard,
+                 qPrintable(QStringLiteral("a card of %1 characters").arg(lines[2].size())));
+    }
+    if (self.system == System::Chinese || self.system == System::Japanese) {
+        const qsizetype years = lines.indexOf(QStringLiteral("Годы"));
+        QVERIFY2(years > 2, "no section «Годы»");
+        const QString section = lunarYearsDisagree(self, lines.value(years + 1));
+        QVERIFY2(section.isEmpty(), qPrintable(QStringLiteral("«Годы»: ") + section));
+    } else {
+        const QString card =
+            cardDisagrees(self, lines[2].mid(9).section(QStringLiteral(" · "), 0, 0));
+        QVERIFY2(card.isEmpty(), qPrintable(QLatin1String("card: ") + card));
+    }
     // What the program says of itself belongs in the general texts.
     QVERIFY(!body.contains(QStringLiteral("Орлент")) && !body.contains(QStringLiteral("Orlenta")));
     // Compatibility: at least two other signs of the same system are named.
