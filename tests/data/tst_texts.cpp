@@ -70,7 +70,8 @@ QList<Text> skyTexts()
 
 // The systems whose sign texts are divided by headings. Their texts also name a period's month once
 // («с 1 по 10 апреля») and keep their cards short.
-const QList<System> Headed = {System::Zodiac, System::Chinese, System::Japanese};
+const QList<System> Headed = {System::Zodiac, System::Chinese, System::Japanese,
+                              System::Druid,  System::Flower,  System::Mythological};
 const int LongestCard = 250;
 
 // The earliest and the latest day (Moscow time) on which the Sun entered each sign in 1900–2099,
