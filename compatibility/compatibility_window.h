@@ -22,8 +22,6 @@ public:
     CompatibilityWindow(const PersonList &people, const QDate &shownDate, const QString &programDir,
                         const Person &first = Person(), QWidget *parent = nullptr);
 
-    QComboBox *firstChoice() const { return m_first; }
-    QComboBox *secondChoice() const { return m_second; }
     QTextBrowser *report() const { return m_report; }
 
     // The report as plain lines: both people at the top, then one block per system.

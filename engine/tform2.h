@@ -85,9 +85,6 @@ public:
     // The wizard's share of the reset.
     std::function<void()> resetWizard;
 
-    // The settings file this user reads and writes.
-    QString settingsPath() const { return m_settingsPath; }
-
     // Writes the settings the user changed (a value each, or none for unchanged) over what the
     // file holds now, and takes the result into Edit17, Edit18 and Memo4; on failure nothing
     // changes.

@@ -1,4 +1,5 @@
 #include "engine/licence_text.h"
+#include "engine/program_layout.h"
 #include "engine/tform2.h"
 
 #include <QtTest>
@@ -122,7 +123,8 @@ void TestProgramLayout::settingsOfTheUser()
         if (engine.settingsRead) {
             QCOMPARE(engine.Edit17, hints);
             QCOMPARE(engine.Edit15, root + u'/' + share);
-            QCOMPARE(engine.settingsPath(), config == "~" ? userFile : root + u'/' + userFile);
+            QCOMPARE(findProgramLayout(root + QLatin1String("/prefix/bin/orlenta")).settingsFile,
+                     config == "~" ? userFile : root + u'/' + userFile);
             QCOMPARE(engine.userSettingsRead ? QString() : engine.userSettingsRead.failure().reason,
                      problem);
         } else {
