@@ -34,7 +34,7 @@ const QColor Navy(0x00, 0x00, 0x80);
 
 QFont linkFont(int pixels, bool underline)
 {
-    return pixelFont(QStringLiteral("MS Sans Serif"), pixels, true, underline);
+    return designFont(pixels, true, underline);
 }
 
 // A transparent label sized to its text; an invalid colour keeps the window-text colour.

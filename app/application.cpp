@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/window_owner.h"
 
@@ -42,7 +43,7 @@ void registerFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("Book Antiqua"),
                                {QStringLiteral("P052"), QStringLiteral("Liberation Serif")});
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(designFontFamily(), sans);
     QFont::insertSubstitutions(QStringLiteral("System"), sans);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif")});

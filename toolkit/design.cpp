@@ -15,9 +15,19 @@ QFont pixelFont(const QString &family, int pixels, bool bold, bool underline)
     return font;
 }
 
+QString designFontFamily()
+{
+    return QStringLiteral("MS Sans Serif");
+}
+
+QFont designFont(int pixels, bool bold, bool underline)
+{
+    return pixelFont(designFontFamily(), pixels, bold, underline);
+}
+
 void setDesignFont(QWidget *window)
 {
-    window->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    window->setFont(designFont(11));
 }
 
 void setTextColor(QLabel *label, const QColor &color)

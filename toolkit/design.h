@@ -10,7 +10,12 @@ class QWidget;
 // A font by pixel size, as the design gives every size.
 QFont pixelFont(const QString &family, int pixels, bool bold = false, bool underline = false);
 
-// The font every window of the design starts from: MS Sans Serif, 11 pixels.
+// The family the design gives its windows' own texts; substitutions map it to an installed one.
+QString designFontFamily();
+// That family by pixel size.
+QFont designFont(int pixels, bool bold = false, bool underline = false);
+
+// The font every window of the design starts from: the design's family, 11 pixels.
 void setDesignFont(QWidget *window);
 
 // The colour of a label's text.

@@ -184,7 +184,7 @@ TForm3::TForm3(QWidget *parent)
 
     m_refusal = new QLabel(this);
     m_refusal->setWordWrap(true);
-    m_refusal->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+    m_refusal->setFont(designFont(12, true));
     QPalette refusal = m_refusal->palette();
     refusal.setColor(QPalette::WindowText, RefusalColor);
     m_refusal->setPalette(refusal);

@@ -8,13 +8,16 @@
 #include "program_dir.h"
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
+#include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "wizard/tform3.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -46,6 +49,8 @@ private slots:
     void handlersReportTheirOwnFailures_data();
     void handlersReportTheirOwnFailures();
     void dialogsBelongToTheMainWindow();
+    void designFontsAreMapped_data();
+    void designFontsAreMapped();
 };
 
 void TestStartup::missingSettingsStopsTheStart()
@@ -164,6 +169,24 @@ void TestStartup::dialogsBelongToTheMainWindow()
     MessageBoxCatcher catcher;
     showErrorBox({QStringLiteral("Не удалось открыть файл x"), QString()});
     QCOMPARE(catcher.owners, QList<QWindow *>{Form1->windowHandle()});
+}
+
+// Families of the design no Linux has: each needs a mapping to one that is installed.
+void TestStartup::designFontsAreMapped_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("windows") << designFont(11).family();
+    for (const char *family : {"Book Antiqua", "System", "Times New Roman"})
+        QTest::newRow(family) << QString::fromLatin1(family);
+}
+
+void TestStartup::designFontsAreMapped()
+{
+    QFETCH(QString, family);
+    const QStringList substitutes = QFont::substitutes(family);
+    QVERIFY(std::any_of(substitutes.begin(), substitutes.end(), [](const QString &substitute) {
+        return QFontDatabase::hasFamily(substitute);
+    }));
 }
 
 int main(int argc, char *argv[])
