@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -37,6 +38,25 @@ void bringModalWindowForward(QWindow *focused)
     raiseWindow(modal);
 }
 
+constexpr Qt::WindowStates Grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+// The design's size of a window that lets itself grow for the time a maximised state lasts.
+const char *const DesignSize = "orlentaDesignSize";
+
+bool fixedSize(const QWidget *window)
+{
+    return window->minimumSize() == window->maximumSize() || window->property(DesignSize).isValid();
+}
+
+void makeNormal(QWidget *window)
+{
+    if (fixedSize(window) && (window->windowState() & Grown))
+        window->setWindowState(window->windowState() & ~Grown);
+}
+
+// A maximise request made on the native window, as the title bar Qt draws makes one, is on its way
+// to the compositor before the program hears of it, and once the compositor's answer is taken a
+// strict one (weston) ends the program for a frame of any other size. So the window may take the
+// compositor's size until the answer is in, then asks to be normal again and takes back its own.
 class FixedSizeKeeper : public QObject
 {
 public:
@@ -45,14 +65,51 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        constexpr Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
-        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
-            auto *window = static_cast<QWidget *>(watched);
-            if (window->isWindow() && window->minimumSize() == window->maximumSize() &&
-                (window->windowState() & grown))
-                window->setWindowState(window->windowState() & ~grown);
+        if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+            return QObject::eventFilter(watched, event);
+        auto *widget = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::Show:
+            if (QWindow *window = widget->windowHandle())
+                connect(window, &QWindow::windowStateChanged, this, &FixedSizeKeeper::stateAsked,
+                        Qt::UniqueConnection);
+            break;
+        case QEvent::WindowStateChange:
+            if (!widget->property(DesignSize).isValid())
+                makeNormal(widget);
+            break;
+        case QEvent::Paint:
+            // The compositor takes a request to leave the state only once a frame in it is in.
+            if (widget->property(DesignSize).isValid())
+                QTimer::singleShot(0, widget, [widget] { makeNormal(widget); });
+            break;
+        case QEvent::Resize:
+            if (const QVariant design = widget->property(DesignSize);
+                design.isValid() && widget->size() == design.toSize() &&
+                !(widget->windowHandle()->windowStates() & Grown)) {
+                widget->setProperty(DesignSize, QVariant());
+                widget->setFixedSize(design.toSize());
+            }
+            break;
+        default:
+            break;
         }
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void stateAsked(Qt::WindowState state)
+    {
+        auto *window = qobject_cast<QWindow *>(sender());
+        if (!window || !(state & Grown))
+            return;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->windowHandle() != window || !fixedSize(widget))
+                continue;
+            if (!widget->property(DesignSize).isValid())
+                widget->setProperty(DesignSize, widget->size());
+            widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
     }
 };
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Orlenta as a native Wayland client under a headless sway started here: the wizard shows the
+# Orlenta as a native Wayland client. Under a headless weston, fixed-size windows asked to maximise
+# stay as they are and the program lives. Under a headless sway started here: the wizard shows the
 # desktop wherever its design is see-through, at the greeting and at the month step, with no key
 # green anywhere; the keyboard alone walks to a text; a modal window survives the main window being
 # focused, gets the keyboard back, and Escape closes it with nothing written. sway refuses to run
 # as root, so as root the compositor and the program run as an unprivileged user of the test's own.
 source "$(dirname "$0")/lib.sh"
-for tool in sway swaymsg wtype grim jq; do
+for tool in sway swaymsg wtype grim jq weston; do
     command -v $tool >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
 
@@ -17,9 +18,10 @@ if [ "$(id -u)" -eq 0 ]; then
         useradd --system --no-create-home --shell /usr/sbin/nologin orlenta-test
     AS=(setpriv --reuid=orlenta-test --regid=orlenta-test --clear-groups)
 fi
-SWAY_PID=""
+SWAY_PID="" WESTON_PID=""
 stop_all() {
     cleanup
+    [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
     [ -n "$SWAY_PID" ] && kill "$SWAY_PID" 2>/dev/null && wait "$SWAY_PID" 2>/dev/null
     rm -rf "$ROOT"
 }
@@ -52,6 +54,7 @@ mkdir -p "$PROGDIR/setting"
 cp "$ORLENTA" "$PROGDIR/orlenta"
 cp -r "$SOURCE_DIR/Files" "$PROGDIR/Files"
 printf '1\r\n3\r\n' >"$PROGDIR/setting/setting.kvt"
+cp "$(dirname "$ORLENTA")/tests/toolkit/fixed_size_probe" "$PROGDIR/" || fail "fixed_size_probe is not built"
 # A sanitized build's leak suppressions come along, where the test user can read them.
 lsan=${LSAN_OPTIONS:-}
 if [[ $lsan =~ suppressions=([^:]*) ]]; then
@@ -59,6 +62,23 @@ if [[ $lsan =~ suppressions=([^:]*) ]]; then
     lsan=${lsan/"${BASH_REMATCH[1]}"/$ROOT/lsan.supp}
 fi
 [ ${#AS[@]} -eq 0 ] || chown -R orlenta-test: "$ROOT"
+
+# --- weston: Qt draws the title bar, whose maximise button asks for a state a fixed-size window
+# cannot fill; weston ends a client that then draws a frame of another size ----------------------
+(exec "${AS[@]}" env -i PATH="$PATH" XDG_RUNTIME_DIR="$ROOT/run" weston --backend=headless-backend.so \
+    --socket=weston-orlenta --width=1280 --height=1024 --idle-time=0 >"$ROOT/weston.log" 2>&1) &
+WESTON_PID=$!
+wait_until 10 [ -S "$ROOT/run/weston-orlenta" ] || fail "weston did not start: $(tail -n 5 "$ROOT/weston.log")"
+(cd / && exec "${AS[@]}" env -i PATH="$PATH" LANG=C.UTF-8 HOME="$ROOT" XDG_RUNTIME_DIR="$ROOT/run" \
+    WAYLAND_DISPLAY=weston-orlenta QT_QPA_PLATFORM=wayland "$PROGDIR/fixed_size_probe" >"$ROOT/probe.out" 2>&1) &
+ORLENTA_PID=$!
+probe_over() { grep -q '^done' "$ROOT/probe.out" || ! running; }
+wait_until 15 probe_over && running || fail "under weston: $(tail -n 3 "$ROOT/probe.out")"
+grep -qx 'now 817x578 normal' "$ROOT/probe.out" && grep -qx 'now 190x211 normal' "$ROOT/probe.out" ||
+    fail "maximised under weston: $(grep now "$ROOT/probe.out")"
+kill "$ORLENTA_PID" "$WESTON_PID"
+wait "$ORLENTA_PID" "$WESTON_PID" 2>/dev/null || true
+ORLENTA_PID="" WESTON_PID=""
 
 # Started by exec, so that the process the test ends is sway's own.
 (exec "${AS[@]}" env -i PATH="$PATH" HOME="$ROOT" XDG_RUNTIME_DIR="$ROOT/run" WLR_BACKENDS=headless \
