@@ -191,9 +191,10 @@ QStringList CompatibilityWindow::reportLines() const
 
 void CompatibilityWindow::openSign(System system, int sign)
 {
+    if (static_cast<int>(system) < 1 || static_cast<int>(system) > SystemCount)
+        return;
     const SignList &signs = systemInfo(system).signs;
-    if (static_cast<int>(system) < 1 || static_cast<int>(system) > SystemCount || sign < 0 ||
-        std::size_t(sign) >= signs.count)
+    if (sign < 0 || std::size_t(sign) >= signs.count)
         return;
     const QString path =
         signTextPath(m_programDir, system, QString::fromLatin1(signs[std::size_t(sign)].key));
