@@ -45,8 +45,8 @@ CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &
 
     // The second is someone born on another day when there is one: the main window's date, else
     // the next person in the list.
-    const int firstRow = qMax(0, m_choices.indexOf(first));
-    const int count = m_choices.size();
+    const int firstRow = qMax(0, static_cast<int>(m_choices.indexOf(first)));
+    const int count = static_cast<int>(m_choices.size());
     QList<int> order = {count - 1};
     for (int step = 1; step < count; ++step)
         order << (firstRow + step) % count;

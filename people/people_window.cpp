@@ -216,7 +216,7 @@ void PeopleWindow::addShownDate()
     apply(
         [&](PersonList &people) {
             people.append(person);
-            row = people.size() - 1;
+            row = static_cast<int>(people.size()) - 1;
         },
         -1);
     m_list->setCurrentRow(row);
@@ -233,7 +233,7 @@ void PeopleWindow::renameChosen()
     int at = row;
     apply(
         [&](PersonList &people) {
-            at = people.indexOf(chosen);
+            at = static_cast<int>(people.indexOf(chosen));
             if (at >= 0)
                 people[at].name = name;
         },
@@ -268,11 +268,11 @@ void PeopleWindow::moveChosen(int step)
     int at = row + step;
     apply(
         [&](PersonList &people) {
-            const int from = people.indexOf(chosen);
-            const int to = people.indexOf(other);
+            const int from = static_cast<int>(people.indexOf(chosen));
+            const int to = static_cast<int>(people.indexOf(other));
             if (from >= 0 && to >= 0)
                 people.move(from, to);
-            at = people.indexOf(chosen);
+            at = static_cast<int>(people.indexOf(chosen));
         },
         row + step);
     m_list->setCurrentRow(at);
