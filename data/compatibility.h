@@ -9,24 +9,25 @@
 // relation a rule tests is symmetric and the last rule holds for any pair, so each pair of signs
 // has exactly one verdict whichever way round it is asked.
 
-// One scale for all seven systems, best first.
-enum class Verdict { Excellent, Good, Uneasy, Hard };
-constexpr int VerdictCount = 4;
+// One scale for all seven systems, best first; `Even` is a pair the system neither helps nor
+// hinders.
+enum class Verdict { Excellent, Good, Even, Uneasy, Hard };
+constexpr int VerdictCount = 5;
 
-// "прекрасная пара", "хорошая пара", "непростая пара", "трудная пара" (UTF-8)
+// "прекрасная пара", "хорошая пара", "ровная пара", "непростая пара", "трудная пара" (UTF-8)
 const char *verdictName(Verdict verdict);
 
 // What a system says of one sign. Signs stand on a circle in `position` order; `group` gathers
-// signs of one element, triangle, season or nature (-1: none); `label` names the group or the
-// sign's place for the reasons (UTF-8).
+// signs of one element, triangle, season, quarter of the year or nature (-1: none); `label` names
+// the group or the sign's own place for the reasons (UTF-8).
 struct SignTraits {
     int position;
     int group;
     const char *label;
 };
 
-// A pair of signs by index into the system's sign list; a row of its own may carry its verdict
-// and reason, otherwise the rule that lists it gives them.
+// A pair of signs by index into the system's sign list (of groups, for GroupPairs); a row of its
+// own may carry its verdict and reason, otherwise the rule that lists it gives them.
 struct PairRow {
     int a;
     int b;
@@ -37,11 +38,14 @@ struct PairRow {
 enum class Relation {
     Same,          // one sign twice
     Distance,      // `param` steps apart on the circle of positions, either way round
-    SameGroup,     // one group (not -1)
+    SameGroup,     // one group: group `param`, or any group (not -1) for AnyGroup
     GroupDistance, // groups `param` steps apart on the circle of groups
+    GroupPairs,    // the two groups stand as a pair in `rows`, either way round
     Listed,        // the pair stands in `rows`
     Otherwise,     // any pair
 };
+
+constexpr int AnyGroup = -1;
 
 // A reason is one or two Russian sentences (UTF-8): %1 and %2 are the two signs' names, %3 and %4
 // their labels, in the order the pair was asked.

@@ -39,10 +39,13 @@ bool holds(const CompatibilityRules &rules, const CompatibilityRule &rule, int a
     case Relation::Distance:
         return circleDistance(ta.position, tb.position, rules.circle) == rule.param;
     case Relation::SameGroup:
-        return ta.group >= 0 && ta.group == tb.group;
+        return ta.group >= 0 && ta.group == tb.group &&
+               (rule.param == AnyGroup || ta.group == rule.param);
     case Relation::GroupDistance:
         return ta.group >= 0 && tb.group >= 0 &&
                circleDistance(ta.group, tb.group, rules.groupCircle) == rule.param;
+    case Relation::GroupPairs:
+        return listed(rule, ta.group, tb.group, row);
     case Relation::Listed:
         return listed(rule, a, b, row);
     case Relation::Otherwise:

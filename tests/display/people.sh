@@ -72,7 +72,7 @@ sleep 0.3
 type_in "$dialog" "$PROGDIR/пара"
 xdotool key Return
 wait_until 10 test -s "$PROGDIR/пара.txt" || fail "the report was not saved"
-verdicts() { grep -oE '— (прекрасная|хорошая|непростая|трудная) пара'; }
+verdicts() { grep -oE '— (прекрасная|хорошая|ровная|непростая|трудная) пара'; }
 iconv -f UTF-8 -t UTF-8 "$PROGDIR/пара.txt" >/dev/null 2>&1 || fail "the report is not UTF-8"
 grep -q 'Я, 21 марта 1985 г.' "$PROGDIR/пара.txt" && grep -q 'Маша, 14 августа 1990 г.' "$PROGDIR/пара.txt" ||
     fail "the report does not name both: $(head -3 "$PROGDIR/пара.txt")"
