@@ -161,8 +161,8 @@ int printCompatibility(const QString &first, const QString &second)
     const Result<QDate> b = parseDate(second);
     if (!b)
         return refuse(b.failure());
-    for (const Compatibility::SystemReading &reading : Compatibility::compare(*a, *b))
-        print(stdout, Compatibility::verdictLine(reading) + u'\n');
+    for (const QString &line : Compatibility::systemLines(Compatibility::report(*a, *b)))
+        print(stdout, line + u'\n');
     return 0;
 }
 

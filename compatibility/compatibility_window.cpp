@@ -1,8 +1,8 @@
 #include "compatibility/compatibility_window.h"
 
 #include "app/forms.h"
-#include "engine/date_words.h"
 #include "main_window/tform1.h"
+#include "toolkit/accessible.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/text_list.h"
@@ -16,16 +16,11 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QUrl>
 
 namespace {
-
-const char *const ShownDateName = "Дата в главном окне";
-
-QString personText(const Person &person)
-{
-    return person.name + QStringLiteral(", ") + DateWords::dateInWords(person.birth);
-}
 
 QString signName(System system, int sign)
 {
@@ -39,15 +34,27 @@ CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &
                                          QWidget *parent)
     : QDialog(parent), m_choices(people), m_programDir(programDir)
 {
-    if (shownDate.isValid())
-        m_choices.append({QString::fromUtf8(ShownDateName), shownDate});
+    // The main window's date is someone kept, or the user's own unsaved date.
+    int shownRow = -1;
+    for (int row = 0; row < m_choices.size() && shownDate.isValid(); ++row) {
+        if (m_choices.at(row).birth == shownDate) {
+            shownRow = row;
+            break;
+        }
+    }
+    if (shownDate.isValid() && shownRow < 0) {
+        shownRow = static_cast<int>(m_choices.size());
+        m_choices.append({QString(), shownDate});
+    }
     build();
 
     // The second is someone born on another day when there is one: the main window's date, else
     // the next person in the list.
     const int firstRow = qMax(0, static_cast<int>(m_choices.indexOf(first)));
     const int count = static_cast<int>(m_choices.size());
-    QList<int> order = {count - 1};
+    QList<int> order;
+    if (shownRow >= 0)
+        order << shownRow;
     for (int step = 1; step < count; ++step)
         order << (firstRow + step) % count;
     int secondRow = count > 1 ? (firstRow + 1) % count : firstRow;
@@ -72,11 +79,12 @@ void CompatibilityWindow::build()
     m_first = new QComboBox(this);
     m_second = new QComboBox(this);
     for (const Person &person : std::as_const(m_choices)) {
-        m_first->addItem(personText(person));
-        m_second->addItem(personText(person));
+        m_first->addItem(Compatibility::personLine(person));
+        m_second->addItem(Compatibility::personLine(person));
     }
-    m_first->setAccessibleName(QStringLiteral("Первый человек"));
-    m_second->setAccessibleName(QStringLiteral("Второй человек"));
+    // Qt names a drop-down by its value on Linux; a screen reader should hear which person it is.
+    describeControl(m_first, QAccessible::ComboBox, QStringLiteral("Первый человек"));
+    describeControl(m_second, QAccessible::ComboBox, QStringLiteral("Второй человек"));
 
     m_report = new QTextBrowser(this);
     m_report->setAccessibleName(QStringLiteral("Отчёт о совместимости"));
@@ -138,30 +146,33 @@ void CompatibilityWindow::showReport()
     m_back->hide();
     const Person a = chosen(m_first);
     const Person b = chosen(m_second);
-    m_readings = a.birth.isValid() && b.birth.isValid() ? Compatibility::compare(a.birth, b.birth)
-                                                        : QList<Compatibility::SystemReading>();
-    QString html = QStringLiteral("<h3>%1<br>%2</h3>")
-                       .arg(personText(a).toHtmlEscaped(), personText(b).toHtmlEscaped());
-    if (m_readings.isEmpty())
-        html += QStringLiteral("<p>Для отчёта нужны две даты: добавьте людей в «Мои люди».</p>");
-    for (const Compatibility::SystemReading &each : std::as_const(m_readings)) {
-        const int number = static_cast<int>(each.system);
-        const auto link = [&](int sign) {
-            return sign < 0 ? QStringLiteral("—")
-                            : QStringLiteral("<a href=\"sign:%1/%2\">%3</a>")
-                                  .arg(number)
-                                  .arg(sign)
-                                  .arg(signName(each.system, sign).toHtmlEscaped());
-        };
-        html += QStringLiteral("<p><b>%1</b><br>%2 и %3")
-                    .arg(QString::fromUtf8(systemInfo(each.system).title).toHtmlEscaped(),
-                         link(each.signA), link(each.signB));
-        if (each.reading)
-            html += QStringLiteral(" — <b>%1</b><br>%2")
-                        .arg(QString::fromUtf8(verdictName(each.reading->verdict)),
-                             each.reading->reason.toHtmlEscaped());
-        else
-            html += QStringLiteral(" — оценки нет: у одной из дат в этом гороскопе нет знака.");
+    if (!a.birth.isValid() || !b.birth.isValid()) {
+        m_reading = {};
+        m_report->setHtml(
+            QStringLiteral("<p>Для отчёта нужны две даты: добавьте людей в «Мои люди».</p>"));
+        return;
+    }
+    m_reading = Compatibility::report(a, b);
+    QString html = QStringLiteral("<h3>%1</h3><p>%2<br>%3</p>")
+                       .arg(m_reading.title.toHtmlEscaped(), m_reading.people[0].toHtmlEscaped(),
+                            m_reading.people[1].toHtmlEscaped());
+    for (const Compatibility::SystemReading &each : std::as_const(m_reading.systems)) {
+        html += QStringLiteral("<p>");
+        if (each.reading) {
+            const auto link = [&](int sign) {
+                return QStringLiteral("<a href=\"sign:%1/%2\">%3</a>")
+                    .arg(static_cast<int>(each.system))
+                    .arg(sign)
+                    .arg(Compatibility::lineName(each.system, sign).toHtmlEscaped());
+            };
+            html +=
+                QStringLiteral("%1%2 и %3 — <b>%4</b><br>%5")
+                    .arg(Compatibility::linePrefix(each.system).toHtmlEscaped(), link(each.signA),
+                         link(each.signB), QString::fromUtf8(verdictName(each.reading->verdict)),
+                         each.reading->reason.toHtmlEscaped());
+        } else {
+            html += Compatibility::verdictLine(each).toHtmlEscaped();
+        }
         html += QStringLiteral("</p>");
     }
     m_report->setHtml(html);
@@ -171,22 +182,7 @@ QStringList CompatibilityWindow::reportLines() const
 {
     if (!m_shownText.isEmpty())
         return m_shownText;
-    QStringList lines = {QStringLiteral("Совместимость"), personText(chosen(m_first)),
-                         personText(chosen(m_second))};
-    for (const Compatibility::SystemReading &each : m_readings) {
-        lines << QString() << QString::fromUtf8(systemInfo(each.system).title);
-        const QString signs =
-            (each.signA < 0 ? QStringLiteral("—") : signName(each.system, each.signA)) +
-            QStringLiteral(" и ") +
-            (each.signB < 0 ? QStringLiteral("—") : signName(each.system, each.signB));
-        if (each.reading)
-            lines << signs + QStringLiteral(" — ") +
-                         QString::fromUtf8(verdictName(each.reading->verdict)) + u'.'
-                  << each.reading->reason;
-        else
-            lines << signs + QStringLiteral(" — оценки нет.");
-    }
-    return lines;
+    return Compatibility::reportLines(m_reading);
 }
 
 void CompatibilityWindow::openSign(System system, int sign)
@@ -206,6 +202,11 @@ void CompatibilityWindow::openSign(System system, int sign)
     m_shownText = *text;
     m_shownTitle = signName(system, sign);
     m_report->setPlainText(m_shownText.join(u'\n'));
+    // setPlainText() gives the whole text the format under the cursor, which after a click on a
+    // sign is the link's.
+    QTextCursor all(m_report->document());
+    all.select(QTextCursor::Document);
+    all.setCharFormat(QTextCharFormat());
     m_back->show();
     m_back->setFocus();
 }
@@ -218,9 +219,6 @@ void CompatibilityWindow::backToReport()
 
 void CompatibilityWindow::save()
 {
-    const QString name = m_shownText.isEmpty()
-                             ? QStringLiteral("Совместимость %1 и %2")
-                                   .arg(chosen(m_first).name, chosen(m_second).name)
-                             : m_shownTitle;
+    const QString name = m_shownText.isEmpty() ? m_reading.title : m_shownTitle;
     Form1->saveLines(reportLines(), name);
 }

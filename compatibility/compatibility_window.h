@@ -22,6 +22,8 @@ public:
     CompatibilityWindow(const PersonList &people, const QDate &shownDate, const QString &programDir,
                         const Person &first = Person(), QWidget *parent = nullptr);
 
+    QComboBox *firstChoice() const { return m_first; }
+    QComboBox *secondChoice() const { return m_second; }
     QTextBrowser *report() const { return m_report; }
 
     // The report as plain lines: both people at the top, then one block per system.
@@ -44,7 +46,7 @@ private:
     QComboBox *m_first, *m_second;
     QTextBrowser *m_report;
     QPushButton *m_back, *m_save, *m_close;
-    QList<Compatibility::SystemReading> m_readings;
+    Compatibility::Report m_reading;
     QStringList m_shownText; // the sign text on show, if any
     QString m_shownTitle;
 };

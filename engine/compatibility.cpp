@@ -1,7 +1,10 @@
 #include "engine/compatibility.h"
 
+#include "engine/date_words.h"
 #include "engine/day_numbers.h"
 #include "engine/sign_tables.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
@@ -115,6 +118,32 @@ QList<SystemReading> compare(const QDate &a, const QDate &b)
     return readings;
 }
 
+Report report(const QDate &a, const QDate &b)
+{
+    return {QString(), QStringList(), compare(a, b)};
+}
+
+Report report(const Person &a, const Person &b)
+{
+    return {callName(a) + QStringLiteral(" и ") + callName(b),
+            {personLine(a), personLine(b)},
+            compare(a.birth, b.birth)};
+}
+
+QString callName(const Person &person)
+{
+    if (!person.name.isEmpty())
+        return person.name;
+    return QStringLiteral("Вы (%1)").arg(DateWords::dateInWords(person.birth));
+}
+
+QString personLine(const Person &person)
+{
+    if (person.name.isEmpty())
+        return callName(person);
+    return person.name + QStringLiteral(", ") + DateWords::dateInWords(person.birth);
+}
+
 QString shortName(System system, int sign)
 {
     const QString name = signName(system, sign);
@@ -122,17 +151,51 @@ QString shortName(System system, int sign)
     return bracket < 0 ? name : name.left(bracket);
 }
 
-QString verdictLine(const SystemReading &reading)
+QString lineName(System system, int sign)
 {
-    QString prefix = QString::fromUtf8(systemInfo(reading.system).linePrefix);
+    static const QRegularExpression latin(QStringLiteral(" \\([^)]*[A-Za-z][^)]*\\)"));
+    return signName(system, sign).remove(latin);
+}
+
+QString linePrefix(System system)
+{
+    QString prefix = QString::fromUtf8(systemInfo(system).linePrefix);
     while (prefix.endsWith(u'.'))
         prefix.chop(1);
-    prefix += QLatin1String(": ");
+    return prefix + QLatin1String(": ");
+}
+
+QString noVerdict()
+{
+    return QStringLiteral("оценки нет: у одной из дат в этом гороскопе нет знака");
+}
+
+QString verdictLine(const SystemReading &reading)
+{
+    const QString prefix = linePrefix(reading.system);
     if (!reading.reading)
-        return prefix + QStringLiteral("оценки нет, у одной из дат в этом гороскопе нет знака");
-    return prefix + signName(reading.system, reading.signA) + QStringLiteral(" и ") +
-           signName(reading.system, reading.signB) + QStringLiteral(" — ") +
+        return prefix + noVerdict();
+    return prefix + lineName(reading.system, reading.signA) + QStringLiteral(" и ") +
+           lineName(reading.system, reading.signB) + QStringLiteral(" — ") +
            QString::fromUtf8(verdictName(reading.reading->verdict));
+}
+
+QStringList systemLines(const Report &report)
+{
+    QStringList lines;
+    for (const SystemReading &each : report.systems) {
+        lines << verdictLine(each);
+        if (each.reading)
+            lines << QStringLiteral("  ") + each.reading->reason;
+    }
+    return lines;
+}
+
+QStringList reportLines(const Report &report)
+{
+    QStringList lines = {QStringLiteral("Совместимость: ") + report.title};
+    lines << report.people << QString() << systemLines(report);
+    return lines;
 }
 
 } // namespace Compatibility

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/compatibility.h"
+#include "engine/people.h"
 
 #include <QDate>
 #include <QList>
@@ -37,10 +38,42 @@ struct SystemReading {
 // One reading per system, in system order, the order the result list shows.
 QList<SystemReading> compare(const QDate &a, const QDate &b);
 
+// Two people's report, built once and worded alike on the command line, in the window and in
+// the saved text.
+struct Report {
+    QString title;      // "Мама и Я"; empty for two bare dates
+    QStringList people; // "Мама, 14 августа 1990 г." for each; empty for two bare dates
+    QList<SystemReading> systems;
+};
+
+Report report(const QDate &a, const QDate &b);
+// A person with no name is the unsaved date the main window shows: «Вы (21 марта 1985 г.)».
+Report report(const Person &a, const Person &b);
+
+// How the report calls a person: the name, or «Вы (21 марта 1985 г.)».
+QString callName(const Person &person);
+// "Мама, 14 августа 1990 г.", or «Вы (21 марта 1985 г.)».
+QString personLine(const Person &person);
+
 // The sign's name as the reasons use it: the display name without its bracketed aliases.
 QString shortName(System system, int sign);
 
+// The sign's name as the verdict line shows it: the display name without Latin names.
+QString lineName(System system, int sign);
+
+// "По знаку зодиака: "
+QString linePrefix(System system);
+
+// What stands for the verdict where either date has no sign in the system.
+QString noVerdict();
+
 // "По знаку зодиака: Овен и Лев — прекрасная пара"
 QString verdictLine(const SystemReading &reading);
+
+// Each system's verdict line, then its reason indented by two spaces.
+QStringList systemLines(const Report &report);
+
+// The title and the people, an empty line, then systemLines().
+QStringList reportLines(const Report &report);
 
 } // namespace Compatibility
