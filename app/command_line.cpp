@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
+#include "data/places.h"
 #include "engine/clock.h"
 #include "engine/compatibility.h"
 #include "engine/day_numbers.h"
+#include "engine/sky.h"
 #include "engine/tform2.h"
 
 #include <QCommandLineParser>
@@ -37,6 +39,17 @@ struct Options {
                                              "гороскопах и выйти, не открывая окон; вторая дата "
                                              "идёт следом."),
                               QStringLiteral("ГГГГ-ММ-ДД")};
+    QCommandLineOption sky{QStringLiteral("sky"),
+                           QStringLiteral("Вывести небо дня (восход и заход Солнца и Луны, "
+                                          "лунные сутки, знак и фазу Луны) в местном времени "
+                                          "города и выйти, не открывая окон; годы 1900-2099."),
+                           QStringLiteral("ГГГГ-ММ-ДД")};
+    QCommandLineOption city{QStringLiteral("city"),
+                            QStringLiteral("Город для --sky (по умолчанию Москва)."),
+                            QStringLiteral("ГОРОД")};
+    QCommandLineOption cities{QStringLiteral("cities"),
+                              QStringLiteral("Вывести города для --city: название, широту, "
+                                             "долготу и часовой пояс через табуляцию, и выйти.")};
 };
 
 void prepare(QCommandLineParser &parser, const Options &options)
@@ -44,7 +57,8 @@ void prepare(QCommandLineParser &parser, const Options &options)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Orlenta — гороскоп по дате рождения в семи системах."));
-    parser.addOptions({options.help, options.version, options.date, options.compat});
+    parser.addOptions({options.help, options.version, options.date, options.compat, options.sky,
+                       options.city, options.cities});
     for (const char *name : WindowOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -96,9 +110,8 @@ QString shown(const QString &text)
     return out;
 }
 
-// The one reading of a birth date on the command line, for every option that takes one: exactly
-// YYYY-MM-DD in ASCII digits, a real day, a year the wizard offers, and not after today.
-Result<QDate> parseDate(const QString &text)
+// A day as the command line takes it: exactly YYYY-MM-DD in ASCII digits, and a real day.
+Result<QDate> parseDay(const QString &text)
 {
     // Anchored on the whole text: "$" alone would let a final newline through.
     static const QRegularExpression Shape(
@@ -109,17 +122,28 @@ Result<QDate> parseDate(const QString &text)
                                       "например 1985-03-21.")
                            .arg(shown(text)));
     }
-    const int year = match.captured(1).toInt();
-    const QDate date(year, match.captured(2).toInt(), match.captured(3).toInt());
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
+                     match.captured(3).toInt());
     if (!date.isValid())
         return refusal(QStringLiteral("даты %1 не бывает.").arg(text));
+    return date;
+}
+
+// The one reading of a birth date on the command line, for every option that takes one: a day,
+// in a year the wizard offers, and not after today.
+Result<QDate> parseDate(const QString &text)
+{
+    const Result<QDate> date = parseDay(text);
+    if (!date)
+        return date;
+    const int year = date->year();
     const int lastYear = DayNumbers::lastOfferedYear();
     if (year < DayNumbers::FirstYear || year > lastYear)
         return refusal(QStringLiteral("год %1 не из тех, что предлагает программа: с %2 по %3.")
                            .arg(year)
                            .arg(DayNumbers::FirstYear)
                            .arg(lastYear));
-    if (date > Clock::today())
+    if (*date > Clock::today())
         return refusal(QStringLiteral("дата %1 ещё не наступила: нужна дата рождения.").arg(text));
     return date;
 }
@@ -166,6 +190,39 @@ int printCompatibility(const QString &first, const QString &second)
     return 0;
 }
 
+// The sky of any day the engine answers for, future ones too, at a city of the table.
+int printSky(const QString &text, const QString &cityName)
+{
+    const Result<QDate> date = parseDay(text);
+    if (!date)
+        return refuse(date.failure());
+    if (*date < Sky::firstDate() || *date > Sky::lastDate())
+        return refuse(refusal(QStringLiteral("год %1 вне пределов: небо считается с %2 по %3 год.")
+                                  .arg(date->year())
+                                  .arg(Sky::firstDate().year())
+                                  .arg(Sky::lastDate().year())));
+    const City *city = cityName.isNull() ? &Places::defaultCity() : Places::cityByName(cityName);
+    if (!city)
+        return refuse(refusal(QStringLiteral("города «%1» нет в списке; список: orlenta --cities.")
+                                  .arg(shown(cityName))));
+    for (const QString &line : Sky::reportLines(Sky::daySky(*date, Places::placeOf(*city))))
+        print(stdout, line + u'\n');
+    return 0;
+}
+
+int printCities()
+{
+    for (std::size_t i = 0; i < Places::cityCount(); ++i) {
+        const City &city = Places::cities()[i];
+        print(stdout, QStringLiteral("%1\t%2\t%3\t%4\n")
+                          .arg(QString::fromUtf8(city.name))
+                          .arg(city.latitude, 0, 'f', 4)
+                          .arg(city.longitude, 0, 'f', 4)
+                          .arg(QLatin1String(city.zone)));
+    }
+    return 0;
+}
+
 } // namespace
 
 std::optional<int> runCommandLine(int argc, char **argv)
@@ -179,7 +236,9 @@ std::optional<int> runCommandLine(int argc, char **argv)
         prepare(parser, options);
         if (parser.parse(arguments) && parser.positionalArguments().isEmpty() &&
             !parser.isSet(options.help) && !parser.isSet(options.version) &&
-            !parser.isSet(options.date) && !parser.isSet(options.compat))
+            !parser.isSet(options.date) && !parser.isSet(options.compat) &&
+            !parser.isSet(options.sky) && !parser.isSet(options.city) &&
+            !parser.isSet(options.cities))
             return std::nullopt;
     }
 
@@ -204,7 +263,8 @@ std::optional<int> runCommandLine(int argc, char **argv)
     }
     // A second --date would silently win over the first: say so instead.
     for (const QCommandLineOption *option :
-         {&options.help, &options.version, &options.date, &options.compat}) {
+         {&options.help, &options.version, &options.date, &options.compat, &options.sky,
+          &options.city, &options.cities}) {
         const QStringList given = parser.optionNames();
         const auto times = std::count_if(given.cbegin(), given.cend(), [&](const QString &name) {
             return option->names().contains(name);
@@ -222,10 +282,28 @@ std::optional<int> runCommandLine(int argc, char **argv)
         return 0;
     }
     QStringList extra = parser.positionalArguments();
+    // One thing to print at a time.
+    QStringList asked;
+    for (const QCommandLineOption *option :
+         {&options.date, &options.compat, &options.sky, &options.cities}) {
+        if (parser.isSet(*option))
+            asked << QStringLiteral("--") + option->names().constLast();
+    }
+    if (asked.size() > 1)
+        return refuse(refusal(QStringLiteral("%1 и %2 вместе не задают; параметры: orlenta --help.")
+                                  .arg(asked[0], asked[1])));
+    if (parser.isSet(options.city) && !parser.isSet(options.sky))
+        return refuse(refusal(QStringLiteral("--city задают вместе с --sky: orlenta --sky "
+                                             "2026-12-08 --city Казань.")));
+    if (!extra.isEmpty() && (parser.isSet(options.sky) || parser.isSet(options.cities)))
+        return refuse(refusal(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
+                                  .arg(shown(extra.constFirst()))));
+    if (parser.isSet(options.sky))
+        return printSky(parser.value(options.sky),
+                        parser.isSet(options.city) ? parser.value(options.city) : QString());
+    if (parser.isSet(options.cities))
+        return printCities();
     if (parser.isSet(options.compat)) {
-        if (parser.isSet(options.date))
-            return refuse(refusal(QStringLiteral("--date и --compat вместе не задают; параметры: "
-                                                 "orlenta --help.")));
         if (extra.isEmpty())
             return refuse(refusal(QStringLiteral("для --compat нужны две даты: orlenta --compat "
                                                  "1985-03-21 1990-08-14.")));

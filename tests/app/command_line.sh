@@ -72,6 +72,27 @@ for refused in "--date 1899-12-31" "--date 2100-01-01" "--date 1985-02-29" "--da
     expect 2 "$refused"
 done
 
+# The sky of a day, as PyEphem reckons it (tests/engine/sky_reference.txt): a new moon just
+# after the moonrise in St Petersburg; Moscow when no city is named; any day to 2099.
+out=$("$ORLENTA" --sky 1985-03-21 --city Санкт-Петербург)
+[ "$out" = "$(printf '%s\n' 'Небо: 21 марта 1985 г., Санкт-Петербург' \
+    'Солнце: восход 06:58, заход 19:15' 'Луна: восход 07:34, заход 19:02' \
+    'Лунные сутки: 29-е, с 07:34 — 30-е, с 14:59 — 1-е' 'Луна в знаке: Рыбы, с 13:20 — Овен' \
+    'Фаза: новолуние в 14:59; освещена на 0 %')" ] || fail "--sky 1985-03-21 gave: $out"
+expect 0 "--sky 2026-12-08" 'Небо: 8 декабря 2026 г., Москва' 'Луна: восход 08:48, заход 14:40'
+expect 0 "--sky 2099-12-31 --city сидней" 'Небо: 31 декабря 2099 г., Сидней'
+expect 0 "--cities" "$(printf 'Москва\t55.7558\t37.6173\tEurope/Moscow')" \
+    "$(printf 'Буэнос-Айрес\t-34.6037\t-58.3816\tAmerica/Argentina/Buenos_Aires')"
+[ "$("$ORLENTA" --cities | wc -l)" -ge 100 ] || fail "--cities lists fewer than 100 cities"
+expect 0 "--help" '  --sky <ГГГГ-ММ-ДД>     Вывести небо дня (восход и заход Солнца и Луны, лунные' \
+    '  --city <ГОРОД>         Город для --sky (по умолчанию Москва).'
+for refused in "--sky 1899-12-31" "--sky 2100-01-01" "--sky 2026-02-30" "--sky 2026-12-8" \
+    "--sky 2026-12-08 --city Атлантида" "--sky 2026-12-08 --city" "--city Москва" \
+    "--sky 2026-12-08 extra" "--sky 2026-12-08 --date 1985-03-21" "--cities extra" \
+    "--cities --sky 2026-12-08" "--sky 2026-12-08 --sky 2026-12-09"; do
+    expect 2 "$refused"
+done
+
 # refused_shows ARGUMENT TEXT: the argument is refused and the refusal shows it as TEXT, one line.
 refused_shows() {
     local err
