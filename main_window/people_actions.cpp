@@ -96,14 +96,27 @@ void TForm1::peopleAction()
     // Until the question is answered there are no signs to show a person's in.
     if (Image2->isHidden())
         return;
-    runModal(PeopleForm, peopleFilePath(), birthDate(), this);
+    const auto connectWindow = [this](PeopleWindow &window) {
+        connect(&window, &PeopleWindow::personChosen, this, &TForm1::showPerson);
+        // The people window has said already what it could not read of the list.
+        connect(&window, &PeopleWindow::compareRequested, this,
+                [this, &window](const Person &first) { compare(window.people(), first); });
+    };
+    runModalSetUp(PeopleForm, connectWindow, peopleFilePath(), birthDate(), this);
 }
 
 void TForm1::compatibilityAction(const Person &first)
 {
     if (Image2->isHidden())
         return;
-    const PersonList people = PeopleFile(peopleFilePath()).load().people;
+    const PeopleFile::Loaded loaded = PeopleFile(peopleFilePath()).load();
+    if (!loaded.read)
+        showErrorBox(loaded.read.failure());
+    compare(loaded.people, first);
+}
+
+void TForm1::compare(const QList<Person> &people, const Person &first)
+{
     runModal(CompatibilityForm, people, birthDate(), Form2->Edit15, first, this);
 }
 

@@ -179,6 +179,7 @@ private:
 
     void buildPeopleButton();
     void restPeopleButton();
+    void compare(const QList<Person> &people, const Person &first);
     void setPeopleHint(bool on);
     QString peopleFilePath() const;
 

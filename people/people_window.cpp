@@ -1,15 +1,16 @@
 #include "people/people_window.h"
 
-#include "app/forms.h"
+#include "engine/clock.h"
 #include "engine/date_words.h"
-#include "main_window/tform1.h"
+#include "engine/day_numbers.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "toolkit/modal.h"
 #include "toolkit/window_owner.h"
 
+#include <QApplication>
 #include <QBoxLayout>
-#include <QEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,12 +19,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 
 namespace {
 
+// What a change gives back when the chosen person is no longer where the window showed them.
+constexpr int Gone = -2;
+
+const QColor RefusalColor(160, 0, 0);
+
 QString personLine(const Person &person)
 {
-    return person.name + QStringLiteral(" — ") + DateWords::dateInWords(person.birth);
+    QString line = person.name + QStringLiteral(" — ") + DateWords::dateInWords(person.birth);
+    if (person.birth > Clock::today())
+        line += QStringLiteral(" — дата ещё не наступила");
+    return line;
 }
 
 } // namespace
@@ -46,11 +56,31 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
     auto *nameLabel = new QLabel(QStringLiteral("&Имя:"), this);
     nameLabel->setBuddy(m_name);
 
+    // Any day of any month can be entered, so that a day the month lacks is said in words.
+    m_day = new QSpinBox(this);
+    m_day->setRange(1, 31);
+    m_day->setAccessibleName(QStringLiteral("День рождения"));
+    m_month = new QComboBox(this);
+    for (int month = 1; month <= 12; ++month)
+        m_month->addItem(DateWords::monthNominative(month));
+    m_month->setAccessibleName(QStringLiteral("Месяц рождения"));
+    m_year = new QSpinBox(this);
+    m_year->setRange(DayNumbers::FirstYear, DayNumbers::lastOfferedYear());
+    m_year->setAccessibleName(QStringLiteral("Год рождения"));
+    auto *dateLabel = new QLabel(QStringLiteral("Дата &рождения:"), this);
+    dateLabel->setBuddy(m_day);
+    enterDate(m_shownDate.isValid() ? m_shownDate : Clock::today());
+
+    m_refusal = new QLabel(this);
+    m_refusal->setWordWrap(true);
+    QPalette refusal = m_refusal->palette();
+    refusal.setColor(QPalette::WindowText, RefusalColor);
+    m_refusal->setPalette(refusal);
+    m_refusal->hide();
     m_note = new QLabel(this);
     m_note->setWordWrap(true);
 
-    const auto button = [this](const QString &text, const QString &name,
-                               void (PeopleWindow::*slot)()) {
+    const auto button = [this](const QString &text, const QString &name, auto slot) {
         auto *made = new QPushButton(text, this);
         made->setAccessibleName(name);
         made->setAutoDefault(false);
@@ -58,23 +88,25 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
         return made;
     };
     m_show = button(QStringLiteral("&Показать знаки"), QStringLiteral("Показать знаки"),
-                    &PeopleWindow::showChosen);
-    m_add = button(QStringLiteral("&Добавить"), QStringLiteral("Добавить дату"),
-                   &PeopleWindow::addShownDate);
-    m_rename = button(QStringLiteral("П&ереименовать"), QStringLiteral("Переименовать"),
-                      &PeopleWindow::renameChosen);
-    m_remove =
-        button(QStringLiteral("&Удалить"), QStringLiteral("Удалить"), &PeopleWindow::removeChosen);
-    m_up = button(QStringLiteral("В&ыше"), QStringLiteral("Выше"), nullptr);
-    m_down = button(QStringLiteral("&Ниже"), QStringLiteral("Ниже"), nullptr);
+                    [this] { showChosen(); });
     m_compare = button(QStringLiteral("&Совместимость…"), QStringLiteral("Совместимость"),
-                       &PeopleWindow::compareChosen);
-    m_close = button(QStringLiteral("Закрыть"), QStringLiteral("Закрыть"), &QDialog::reject);
-    disconnect(m_up, nullptr, this, nullptr);
-    disconnect(m_down, nullptr, this, nullptr);
-    connect(m_up, &QPushButton::clicked, this, [this] { moveChosen(-1); });
-    connect(m_down, &QPushButton::clicked, this, [this] { moveChosen(1); });
-    m_show->setDefault(true);
+                       [this] { compareChosen(); });
+    m_up = button(QStringLiteral("В&ыше"), QStringLiteral("Выше"), [this] { moveChosen(-1); });
+    m_down = button(QStringLiteral("&Ниже"), QStringLiteral("Ниже"), [this] { moveChosen(1); });
+    m_remove =
+        button(QStringLiteral("&Удалить"), QStringLiteral("Удалить"), [this] { removeChosen(); });
+    m_close = button(QStringLiteral("Закрыть"), QStringLiteral("Закрыть"), [this] { reject(); });
+    m_add =
+        button(QStringLiteral("&Добавить"), QStringLiteral("Добавить"), [this] { addPerson(); });
+    m_change = button(QStringLiteral("Измени&ть"), QStringLiteral("Изменить выбранного"),
+                      [this] { changeChosen(); });
+    m_addShown =
+        button(QStringLiteral("Добавить дату из &главного окна"),
+               QStringLiteral("Добавить дату из главного окна"), [this] { addShownDate(); });
+    if (m_shownDate.isValid())
+        m_addShown->setToolTip(DateWords::dateInWords(m_shownDate));
+    else
+        m_addShown->hide();
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *each : {m_show, m_compare, m_up, m_down, m_remove})
@@ -82,20 +114,29 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
     buttons->addStretch();
     buttons->addWidget(m_close);
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(nameLabel);
-    nameRow->addWidget(m_name, 1);
-    nameRow->addWidget(m_add);
-    nameRow->addWidget(m_rename);
+    auto *entry = new QGridLayout;
+    entry->addWidget(nameLabel, 0, 0);
+    entry->addWidget(m_name, 0, 1, 1, 3);
+    entry->addWidget(dateLabel, 1, 0);
+    entry->addWidget(m_day, 1, 1);
+    entry->addWidget(m_month, 1, 2);
+    entry->addWidget(m_year, 1, 3);
+    entry->setColumnStretch(2, 1);
+    auto *entryButtons = new QHBoxLayout;
+    for (QPushButton *each : {m_add, m_change, m_addShown})
+        entryButtons->addWidget(each);
+    entryButtons->addStretch();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(listLabel, 0, 0);
     grid->addWidget(m_list, 1, 0);
     grid->addLayout(buttons, 1, 1);
-    grid->addLayout(nameRow, 2, 0, 1, 2);
-    grid->addWidget(m_note, 3, 0, 1, 2);
+    grid->addLayout(entry, 2, 0, 1, 2);
+    grid->addWidget(m_refusal, 3, 0, 1, 2);
+    grid->addLayout(entryButtons, 4, 0, 1, 2);
+    grid->addWidget(m_note, 5, 0, 1, 2);
 
-    // The list's own keys: Return shows, Delete removes, Ctrl with an arrow moves, F2 renames.
+    // The list's own keys: Delete removes, Ctrl with an arrow moves, F2 changes the chosen person.
     const auto key = [this](const QKeySequence &keys, auto action) {
         auto *shortcut = new QShortcut(keys, m_list, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
@@ -103,43 +144,52 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
     key(QKeySequence(Qt::Key_Delete), [this] { removeChosen(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveChosen(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveChosen(1); });
-    key(QKeySequence(Qt::Key_F2), [this] {
-        m_renaming = true;
-        m_name->setFocus();
-        m_name->selectAll();
-    });
+    key(QKeySequence(Qt::Key_F2), [this] { editChosen(); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             &PeopleWindow::compareChosen);
-    connect(m_list, &QListWidget::itemActivated, this, &PeopleWindow::showChosen);
+    // Return reaches the default button, which follows the keyboard; a double click shows.
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &PeopleWindow::showChosen);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row < m_people.size())
+        if (!m_filling && row >= 0 && row < m_people.size()) {
             m_name->setText(m_people.at(row).name);
+            enterDate(m_people.at(row).birth);
+        }
         updateButtons();
     });
     connect(m_name, &QLineEdit::textChanged, this, &PeopleWindow::updateButtons);
-    // Return in the name adds the date under it, or renames after F2; elsewhere it shows.
-    m_name->installEventFilter(this);
-    if (m_shownDate.isValid())
-        m_add->setText(QStringLiteral("&Добавить %1").arg(DateWords::dateInWords(m_shownDate)));
+    const auto dateEdited = [this] {
+        m_refusal->hide();
+        updateButtons();
+    };
+    connect(m_day, &QSpinBox::valueChanged, this, dateEdited);
+    connect(m_year, &QSpinBox::valueChanged, this, dateEdited);
+    connect(m_month, &QComboBox::currentIndexChanged, this, dateEdited);
+    connect(qApp, &QApplication::focusChanged, this, &PeopleWindow::updateDefault);
     load();
     belongToMainWindow(this);
-}
-
-bool PeopleWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_name && event->type() == QEvent::FocusIn)
-        (m_renaming ? m_rename : m_add)->setDefault(true);
-    else if (watched == m_name && event->type() == QEvent::FocusOut) {
-        m_renaming = false;
-        m_show->setDefault(true);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void PeopleWindow::showEvent(QShowEvent *event)
 {
     centreOnScreen(this);
     QDialog::showEvent(event);
+}
+
+void PeopleWindow::updateDefault()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this)
+        return;
+    if (focus == m_list) {
+        m_editing = false;
+        m_show->setDefault(true);
+        return;
+    }
+    for (QWidget *field : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_day),
+                           static_cast<QWidget *>(m_month), static_cast<QWidget *>(m_year)}) {
+        if (field == focus || field->isAncestorOf(focus))
+            (m_editing ? m_change : m_add)->setDefault(true);
+    }
 }
 
 void PeopleWindow::load()
@@ -164,11 +214,16 @@ void PeopleWindow::load()
 
 void PeopleWindow::fill(int chooseRow)
 {
+    m_filling = true;
     m_list->clear();
-    for (const Person &person : std::as_const(m_people))
-        m_list->addItem(personLine(person));
+    for (const Person &person : std::as_const(m_people)) {
+        auto *item = new QListWidgetItem(personLine(person), m_list);
+        if (person.birth > Clock::today())
+            item->setForeground(RefusalColor);
+    }
     if (chooseRow >= 0 && chooseRow < m_people.size())
         m_list->setCurrentRow(chooseRow);
+    m_filling = false;
     updateButtons();
 }
 
@@ -178,67 +233,126 @@ int PeopleWindow::chosenRow() const
     return row >= 0 && row < m_people.size() ? row : -1;
 }
 
-void PeopleWindow::updateButtons()
+QDate PeopleWindow::enteredDate() const
 {
-    const bool chosen = chosenRow() >= 0;
-    const QString name = People::cleanName(m_name->text());
-    m_add->setEnabled(m_shownDate.isValid() && !name.isEmpty());
-    m_rename->setEnabled(chosen && !name.isEmpty() && name != m_people.at(chosenRow()).name);
-    for (QPushButton *each : {m_show, m_remove, m_compare})
-        each->setEnabled(chosen);
-    m_up->setEnabled(chosen && chosenRow() > 0);
-    m_down->setEnabled(chosen && chosenRow() < m_people.size() - 1);
-    if (m_people.isEmpty() && m_note->text().isEmpty())
-        m_note->setText(m_shownDate.isValid()
-                            ? QStringLiteral("Список пуст: добавьте свою дату под именем «Я».")
-                            : QStringLiteral("Список пуст: сначала найдите знаки для даты."));
+    return QDate(m_year->value(), m_month->currentIndex() + 1, m_day->value());
 }
 
-bool PeopleWindow::apply(const PeopleFile::Change &change, int chooseRow)
+void PeopleWindow::enterDate(const QDate &date)
 {
-    const Result<PersonList> written = m_file.change(change);
+    m_year->setValue(date.year());
+    m_month->setCurrentIndex(date.month() - 1);
+    m_day->setValue(date.day());
+}
+
+void PeopleWindow::updateButtons()
+{
+    const int row = chosenRow();
+    const QString name = People::cleanName(m_name->text());
+    m_add->setEnabled(!name.isEmpty());
+    m_addShown->setEnabled(m_shownDate.isValid() && !name.isEmpty());
+    m_change->setEnabled(row >= 0 && !name.isEmpty() &&
+                         !(Person{name, enteredDate()} == m_people.at(row)));
+    for (QPushButton *each : {m_show, m_remove, m_compare})
+        each->setEnabled(row >= 0);
+    m_up->setEnabled(row > 0);
+    m_down->setEnabled(row >= 0 && row < m_people.size() - 1);
+    if (m_people.isEmpty() && m_note->text().isEmpty())
+        m_note->setText(QStringLiteral("Список пуст: добавьте себя под именем «Я»."));
+}
+
+int PeopleWindow::rowOf(const PersonList &people, int row, const Person &person)
+{
+    if (row >= 0 && row < people.size() && people.at(row) == person)
+        return row;
+    return static_cast<int>(people.indexOf(person));
+}
+
+bool PeopleWindow::apply(const std::function<int(PersonList &people)> &change)
+{
+    int row = Gone;
+    const Result<PersonList> written =
+        m_file.change([&](PersonList &people) { row = change(people); });
     if (!written) {
+        // What the user entered stays, to be tried again.
         showErrorBox(written.failure(), this);
         return false;
     }
     m_people = *written;
-    m_note->clear();
-    fill(chooseRow);
-    return true;
+    m_note->setText(row == Gone ? QStringLiteral("Список успела изменить другая копия Orlenta: "
+                                                 "он показан таким, каков он сейчас.")
+                                : QString());
+    fill(row);
+    return row != Gone;
+}
+
+bool PeopleWindow::refusedDate()
+{
+    const QString refusal =
+        DateWords::birthDateRefusal(m_year->value(), m_month->currentIndex() + 1, m_day->value());
+    m_refusal->setText(refusal);
+    m_refusal->setVisible(!refusal.isEmpty());
+    if (!refusal.isEmpty())
+        m_day->setFocus();
+    return !refusal.isEmpty();
+}
+
+void PeopleWindow::addPerson()
+{
+    if (refusedDate())
+        return;
+    const Person person{People::cleanName(m_name->text()), enteredDate()};
+    if (person.name.isEmpty())
+        return;
+    if (apply([&](PersonList &people) {
+            people.append(person);
+            return static_cast<int>(people.size()) - 1;
+        }))
+        m_list->setFocus();
 }
 
 void PeopleWindow::addShownDate()
 {
-    const Person person{People::cleanName(m_name->text()), m_shownDate};
-    if (person.name.isEmpty() || !People::isBirthDate(person.birth))
+    if (!m_shownDate.isValid())
         return;
-    int row = -1;
-    apply(
-        [&](PersonList &people) {
-            people.append(person);
-            row = static_cast<int>(people.size()) - 1;
-        },
-        -1);
-    m_list->setCurrentRow(row);
-    m_list->setFocus();
+    enterDate(m_shownDate);
+    addPerson();
 }
 
-void PeopleWindow::renameChosen()
+void PeopleWindow::editChosen()
 {
     const int row = chosenRow();
-    const QString name = People::cleanName(m_name->text());
-    if (row < 0 || name.isEmpty())
+    if (row < 0)
+        return;
+    m_name->setText(m_people.at(row).name);
+    enterDate(m_people.at(row).birth);
+    m_editing = true;
+    m_name->setFocus();
+    m_name->selectAll();
+    m_change->setDefault(true);
+}
+
+void PeopleWindow::changeChosen()
+{
+    const int row = chosenRow();
+    if (row < 0)
+        return;
+    if (refusedDate())
         return;
     const Person chosen = m_people.at(row);
-    int at = row;
-    apply(
-        [&](PersonList &people) {
-            at = static_cast<int>(people.indexOf(chosen));
-            if (at >= 0)
-                people[at].name = name;
-        },
-        row);
-    m_list->setCurrentRow(at);
+    const Person changed{People::cleanName(m_name->text()), enteredDate()};
+    if (changed.name.isEmpty())
+        return;
+    if (apply([&](PersonList &people) {
+            const int at = rowOf(people, row, chosen);
+            if (at < 0)
+                return Gone;
+            people[at] = changed;
+            return at;
+        })) {
+        m_editing = false;
+        m_list->setFocus();
+    }
 }
 
 void PeopleWindow::removeChosen()
@@ -255,7 +369,14 @@ void PeopleWindow::removeChosen()
     box.setDefaultButton(QMessageBox::Yes);
     if (execBox(box) != QMessageBox::Yes)
         return;
-    apply([&](PersonList &people) { people.removeOne(chosen); }, qMax(0, row - 1));
+    apply([&](PersonList &people) {
+        const int at = rowOf(people, row, chosen);
+        if (at < 0)
+            return Gone;
+        people.removeAt(at);
+        return people.isEmpty() ? -1 : qMax(0, at - 1);
+    });
+    m_list->setFocus();
 }
 
 void PeopleWindow::moveChosen(int step)
@@ -264,18 +385,14 @@ void PeopleWindow::moveChosen(int step)
     if (row < 0 || row + step < 0 || row + step >= m_people.size())
         return;
     const Person chosen = m_people.at(row);
-    const Person other = m_people.at(row + step);
-    int at = row + step;
-    apply(
-        [&](PersonList &people) {
-            const int from = static_cast<int>(people.indexOf(chosen));
-            const int to = static_cast<int>(people.indexOf(other));
-            if (from >= 0 && to >= 0)
-                people.move(from, to);
-            at = static_cast<int>(people.indexOf(chosen));
-        },
-        row + step);
-    m_list->setCurrentRow(at);
+    apply([&](PersonList &people) {
+        const int from = rowOf(people, row, chosen);
+        const int to = from + step;
+        if (from < 0 || to < 0 || to >= people.size())
+            return Gone;
+        people.move(from, to);
+        return to;
+    });
 }
 
 void PeopleWindow::showChosen()
@@ -283,8 +400,8 @@ void PeopleWindow::showChosen()
     const int row = chosenRow();
     if (row < 0)
         return;
-    // The main window takes the person before this one closes over it.
-    Form1->showPerson(m_people.at(row));
+    // Whoever takes the person does so before this window closes over them.
+    emit personChosen(m_people.at(row));
     accept();
 }
 
@@ -292,5 +409,5 @@ void PeopleWindow::compareChosen()
 {
     const int row = chosenRow();
     if (row >= 0)
-        Form1->compatibilityAction(m_people.at(row));
+        emit compareRequested(m_people.at(row));
 }

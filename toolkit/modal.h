@@ -41,7 +41,9 @@ constexpr int ModalAlreadyOpen = -2;
 // Runs a modal window made on the stack for the time of its exec(), with `global` naming it
 // meanwhile and cleared however the run ends. Asked again while it is open (a shortcut that came
 // twice before the window took the keyboard), it raises the open window and makes no other.
-template <typename Window, typename... Args> int runModal(Window *&global, Args &&...args)
+// `setUp` meets the window before it shows, to connect what it emits.
+template <typename Window, typename SetUp, typename... Args>
+int runModalSetUp(Window *&global, SetUp &&setUp, Args &&...args)
 {
     if (global) {
         raiseWindow(global);
@@ -53,5 +55,12 @@ template <typename Window, typename... Args> int runModal(Window *&global, Args 
         ~Named() { global = nullptr; }
     } named{global};
     global = &window;
+    setUp(window);
     return execModal(window);
+}
+
+template <typename Window, typename... Args> int runModal(Window *&global, Args &&...args)
+{
+    return runModalSetUp(
+        global, [](Window &) {}, std::forward<Args>(args)...);
 }
