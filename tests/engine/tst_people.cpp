@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,8 +12,8 @@
 #include <sys/resource.h>
 
 // The people file: what is written reads back the same, files from other systems read as one, a
-// damaged file is read as far as it goes and kept aside at the next change, and a change that
-// cannot be written or cannot have its turn leaves the file as it was.
+// damaged file is read as far as it goes, a change that cannot be written leaves the file as it
+// was, and copies taking turns lose nothing.
 class TestPeople : public QObject
 {
     Q_OBJECT
@@ -24,9 +23,7 @@ private slots:
     void roundTrip();
     void reads_data();
     void reads();
-    void damagedKeptAside();
     void failedWriteChangesNothing();
-    void heldLockRefuses();
     void threeCopiesLoseNothing();
 };
 
@@ -137,21 +134,6 @@ void TestPeople::reads()
                      ".\nФайл повреждён: в нём не то, что записывает программа.");
 }
 
-void TestPeople::damagedKeptAside()
-{
-    QTemporaryDir dir;
-    const PeopleFile file(dir.filePath(QStringLiteral("people.txt")));
-    const QByteArray damaged = People::toBytes({Masha}) + "1899-12-31\tПрадед\n";
-    write(file.path(), damaged);
-
-    QVERIFY(file.change([](PersonList &list) { list.append(Petya); }));
-    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("people.txt.damaged-*")});
-    QCOMPARE(aside.size(), 1);
-    QCOMPARE(contents(dir.filePath(aside.constFirst())), damaged);
-    QVERIFY(file.load().read.ok());
-    QCOMPARE(file.load().people, PersonList({Masha, Petya}));
-}
-
 // A damaged file is moved aside before the write; when the write fails (here the process may
 // write no more than a few hundred bytes to a file, as on a full disk), it is moved back.
 void TestPeople::failedWriteChangesNothing()
@@ -178,22 +160,6 @@ void TestPeople::failedWriteChangesNothing()
              "Не удалось сохранить файл " + file.path() + ".\nФайл слишком велик для этого диска.");
     QCOMPARE(contents(file.path()), damaged);
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("people.txt.*")}), QStringList());
-}
-
-void TestPeople::heldLockRefuses()
-{
-    QTemporaryDir dir;
-    const PeopleFile file(dir.filePath(QStringLiteral("people.txt")));
-    QVERIFY(file.change([](PersonList &list) { list.append(Masha); }));
-    QLockFile other(file.path() + QLatin1String(".lock"));
-    QVERIFY(other.tryLock(0));
-
-    const Result<PersonList> changed = file.change([](PersonList &list) { list.append(Petya); });
-    QVERIFY(!changed);
-    QCOMPARE(changed.failure().text(),
-             "Не удалось сохранить файл " + file.path() +
-                 ".\nСписок людей сейчас изменяет другая копия Orlenta. Попробуйте ещё раз.");
-    QCOMPARE(file.load().people, PersonList{Masha});
 }
 
 // Three copies of the program changing the list at once: every change lands exactly once.
