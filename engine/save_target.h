@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// Where a document may be written where the user named it. Nothing is created or replaced
+// What a save writes when the user names a file, if it may. Nothing is created or replaced
 // anywhere the user did not name: a symbolic link is followed only to a file in the same folder,
 // and only after the user agreed to replace that file.
 struct SaveTarget {
