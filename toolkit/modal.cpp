@@ -1,7 +1,9 @@
 #include "toolkit/modal.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QTimer>
+#include <QVariant>
 
 namespace {
 
@@ -15,6 +17,40 @@ ModalSeam::BoxSink &boxSink()
 {
     static ModalSeam::BoxSink sink;
     return sink;
+}
+
+const char *const RunHere = "orlentaRunHere";
+const char *const ShowAgain = "orlentaShowAgain";
+
+// A window shown anew is the same window: its own show handling, which sets it up for a new
+// showing, is left out.
+class SecondShowing : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show || !watched->property(ShowAgain).toBool())
+            return false;
+        watched->setProperty(ShowAgain, false);
+        return true;
+    }
+};
+
+// exec() that starts again when the window was hidden to be shown anew.
+int execShowingAgain(QDialog &window)
+{
+    SecondShowing filter;
+    window.installEventFilter(&filter);
+    window.setProperty(RunHere, true);
+    int result = 0;
+    do
+        result = window.exec();
+    while (window.property(ShowAgain).toBool());
+    window.setProperty(RunHere, QVariant());
+    return result;
 }
 
 } // namespace
@@ -39,15 +75,24 @@ int execModal(QDialog &window)
                 window.reject();
         });
     }
-    return window.exec();
+    return execShowingAgain(window);
 }
 
 QMessageBox::StandardButton execBox(QMessageBox &box)
 {
     if (const ModalSeam::BoxSink sink = boxSink())
         return sink(box);
-    box.exec();
+    execShowingAgain(box);
     return box.standardButton(box.clickedButton());
+}
+
+bool showModalAnew(QWidget *window)
+{
+    if (!window || !window->property(RunHere).toBool())
+        return false;
+    window->setProperty(ShowAgain, true);
+    window->hide();
+    return true;
 }
 
 void raiseWindow(QWidget *window)

@@ -32,6 +32,11 @@ int execModal(QDialog &window);
 // Shows a message box and waits for its answer, or asks the test's sink.
 QMessageBox::StandardButton execBox(QMessageBox &box);
 
+// Shows a modal window that runs here anew, as a new window, for window systems that give the
+// keyboard to a new window but not to one asking for it back; its show handling does not run
+// again. Returns false, and leaves the window as it is, when it runs elsewhere.
+bool showModalAnew(QWidget *window);
+
 // Brings an open window to the front and gives it the keyboard.
 void raiseWindow(QWidget *window);
 

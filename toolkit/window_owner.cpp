@@ -16,15 +16,21 @@ QPointer<QWidget> &owner()
     return main;
 }
 
-// Whether the window is the modal one or one of its own, such as its open drop-down list.
+// Whether the window is the modal one or one of its own, such as its open drop-down list. A
+// popup (a completer's list) opens only for the window in use, and may name no parent.
 bool belongsTo(const QWindow *window, const QWindow *modal)
 {
+    if (window && window->type() == Qt::Popup)
+        return true;
     for (; window;
          window = window->transientParent() ? window->transientParent() : window->parent())
         if (window == modal)
             return true;
     return false;
 }
+
+// Long enough for a compositor that grants the request to have done so.
+constexpr int ActivationWait = 300;
 
 void bringModalWindowForward(QWindow *focused)
 {
@@ -36,6 +42,14 @@ void bringModalWindowForward(QWindow *focused)
     if (modal->isMinimized())
         modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
     raiseWindow(modal);
+    // A compositor may only mark a window that asks for the keyboard (sway by default); a window
+    // shown anew gets it as every new window does.
+    QTimer::singleShot(ActivationWait, modal, [modal] {
+        const QWindow *focus = QGuiApplication::focusWindow();
+        if (QApplication::activeModalWidget() == modal && focus &&
+            !belongsTo(focus, modal->windowHandle()))
+            showModalAnew(modal);
+    });
 }
 
 constexpr Qt::WindowStates Grown = Qt::WindowMaximized | Qt::WindowFullScreen;
