@@ -71,8 +71,8 @@ QList<Text> skyTexts()
 
 // The systems whose sign texts are divided by headings. Their texts also name a period's month once
 // («с 1 по 10 апреля») and keep their cards short.
-const QList<System> Headed = {System::Zodiac, System::Chinese, System::Japanese,
-                              System::Druid,  System::Flower,  System::Mythological};
+const QList<System> Headed = {System::Zodiac, System::Chinese,      System::Japanese, System::Druid,
+                              System::Flower, System::Mythological, System::Aryan};
 const int LongestCard = 250;
 
 // The earliest and the latest day (Moscow time) on which the Sun entered the zodiac sign in
@@ -520,13 +520,16 @@ void TestTexts::wordingNotShared()
         QStringLiteral("раз в тридцать два года"), QStringLiteral("там, где другие видят"),
         QStringLiteral("и терпеть не может"),      QStringLiteral("лучше всего там, где"),
         QStringLiteral("благоприятный день для"),  QStringLiteral("благоприятное время для"),
-        QStringLiteral("удачное время для")};
+        QStringLiteral("удачное время для"),       QStringLiteral("каждые тридцать два года"),
+        QStringLiteral("и так же легко"),          QStringLiteral("пара эта трудная"),
+        QStringLiteral("обе пары прекрасны"),      QStringLiteral("толковател")};
     static const QRegularExpression sentenceEnd(
         QStringLiteral("(?<=[.!?…]|[.!?…][»)])\\s+(?![а-яёa-z])"));
     static const QRegularExpression notWord(QStringLiteral("[^а-яёa-z0-9 -]"));
     QHash<QString, QString> seen;
     QHash<QString, QSet<QString>> openings; // "set|opening" → texts; the sign texts form one set
     QHash<QString, int> setSizes;
+    QHash<QString, QSet<QString>> frames; // first four words of a totem text's paragraph → texts
     QList<int> stockUses(stock.size());
     QStringList faults;
     QStringDecoder cp1251("windows-1251");
@@ -557,6 +560,8 @@ void TestTexts::wordingNotShared()
                 stockUses[s] += folded.count(stock[s]);
             if ((text.sign >= 0 || text.sky) && i >= prose && !folded.isEmpty())
                 openings[set + u'|' + folded.section(u' ', 0, 1).remove(notWord)].insert(text.name);
+            if (text.system == System::Aryan && text.sign >= 0 && i >= prose && !folded.isEmpty())
+                frames[folded.section(u' ', 0, 3).remove(notWord)].insert(text.name);
         }
     }
     for (int s = 0; s < stock.size(); ++s) {
@@ -572,6 +577,13 @@ void TestTexts::wordingNotShared()
                           .arg(it.value().size())
                           .arg(set.isEmpty() ? QStringLiteral("sign") : set)
                           .arg(it.key().section(u'|', 1));
+    }
+    // The totem texts are each told in their own way, not poured into one frame.
+    for (auto it = frames.cbegin(); it != frames.cend(); ++it) {
+        if (it.value().size() > 8)
+            faults << QStringLiteral("%1 totem texts open a paragraph with «%2»")
+                          .arg(it.value().size())
+                          .arg(it.key());
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
