@@ -8,3 +8,4 @@ TForm5 *Form5 = nullptr;
 TForm6 *Form6 = nullptr;
 PeopleWindow *PeopleForm = nullptr;
 CompatibilityWindow *CompatibilityForm = nullptr;
+CompatibilityTable *CompatibilityTableForm = nullptr;

@@ -10,6 +10,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class PeopleWindow;
+class CompatibilityTable;
 class CompatibilityWindow;
 
 extern TForm1 *Form1; // main window
@@ -19,5 +20,6 @@ extern TForm4 *Form4; // sign information chooser
 extern TForm5 *Form5; // about window
 extern TForm6 *Form6; // settings window
 // Our own windows, open only while the main window runs them.
-extern PeopleWindow *PeopleForm;               // «Мои люди»
-extern CompatibilityWindow *CompatibilityForm; // «Совместимость»
+extern PeopleWindow *PeopleForm;                   // «Мои люди»
+extern CompatibilityWindow *CompatibilityForm;     // «Совместимость»
+extern CompatibilityTable *CompatibilityTableForm; // «Таблица совместимости»

@@ -31,7 +31,7 @@ QString signName(System system, int sign)
 
 CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &shownDate,
                                          const QString &programDir, const Person &first,
-                                         QWidget *parent)
+                                         const Person &second, QWidget *parent)
     : QDialog(parent), m_choices(people), m_programDir(programDir)
 {
     // The main window's date is someone kept, or the user's own unsaved date.
@@ -48,8 +48,8 @@ CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &
     }
     build();
 
-    // The second is someone born on another day when there is one: the main window's date, else
-    // the next person in the list.
+    // The second is the one asked for, else someone born on another day when there is one: the
+    // main window's date, else the next person in the list.
     const int firstRow = qMax(0, static_cast<int>(m_choices.indexOf(first)));
     const int count = static_cast<int>(m_choices.size());
     QList<int> order;
@@ -64,6 +64,8 @@ CompatibilityWindow::CompatibilityWindow(const PersonList &people, const QDate &
             break;
         }
     }
+    if (m_choices.contains(second))
+        secondRow = static_cast<int>(m_choices.indexOf(second));
     m_first->setCurrentIndex(firstRow);
     m_second->setCurrentIndex(secondRow);
     connect(m_first, &QComboBox::currentIndexChanged, this, &CompatibilityWindow::showReport);

@@ -18,9 +18,11 @@ class CompatibilityWindow : public QDialog
     Q_DISABLE_COPY_MOVE(CompatibilityWindow)
 
 public:
-    // `programDir` holds the texts; `first` is the person to start from, when there is one.
+    // `programDir` holds the texts; `first` is the person to start from, when there is one, and
+    // `second` the one to compare with.
     CompatibilityWindow(const PersonList &people, const QDate &shownDate, const QString &programDir,
-                        const Person &first = Person(), QWidget *parent = nullptr);
+                        const Person &first = Person(), const Person &second = Person(),
+                        QWidget *parent = nullptr);
 
     QComboBox *firstChoice() const { return m_first; }
     QComboBox *secondChoice() const { return m_second; }

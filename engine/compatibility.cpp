@@ -198,4 +198,44 @@ QStringList reportLines(const Report &report)
     return lines;
 }
 
+Table table(const PersonList &people, System system)
+{
+    Table made{system, people, {}, {}};
+    for (const Person &person : people) {
+        made.signs << (person.birth.isValid()
+                           ? signsOf(person.birth).of[static_cast<int>(system) - 1]
+                           : -1);
+    }
+    for (int row = 0; row < people.size(); ++row) {
+        QList<std::optional<Reading>> cells(people.size());
+        for (int column = 0; column < people.size(); ++column) {
+            if (row != column && made.signs[row] >= 0 && made.signs[column] >= 0)
+                cells[column] = judge(system, made.signs[row], made.signs[column]);
+        }
+        made.cells << cells;
+    }
+    return made;
+}
+
+QStringList tableLines(const Table &table)
+{
+    QStringList lines = {QStringLiteral("Таблица совместимости: ") +
+                             QString::fromUtf8(systemInfo(table.system).title),
+                         QString()};
+    const auto named = [&](int person) {
+        const int sign = table.signs[person];
+        return sign < 0 ? callName(table.people[person])
+                        : QStringLiteral("%1 (%2)").arg(callName(table.people[person]),
+                                                        lineName(table.system, sign));
+    };
+    for (int row = 0; row < table.people.size(); ++row) {
+        for (int column = row + 1; column < table.people.size(); ++column) {
+            const std::optional<Reading> &cell = table.cells[row][column];
+            lines << named(row) + QStringLiteral(" и ") + named(column) + QStringLiteral(" — ") +
+                         (cell ? QString::fromUtf8(verdictName(cell->verdict)) : noVerdict());
+        }
+    }
+    return lines;
+}
+
 } // namespace Compatibility

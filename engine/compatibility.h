@@ -76,4 +76,18 @@ QStringList systemLines(const Report &report);
 // The title and the people, an empty line, then systemLines().
 QStringList reportLines(const Report &report);
 
+// Everyone against everyone in one system: cells[row][column] is that pair's reading, none on
+// the diagonal and where either date has no sign in the system.
+struct Table {
+    System system;
+    PersonList people;
+    QList<int> signs; // each person's sign, -1 for none
+    QList<QList<std::optional<Reading>>> cells;
+};
+
+Table table(const PersonList &people, System system);
+
+// The title, an empty line, then each pair once: "Мама (Телец) и Я (Овен) — ровная пара".
+QStringList tableLines(const Table &table);
+
 } // namespace Compatibility

@@ -2,6 +2,7 @@
 // beside the design's five, its shortcuts, and the operations the two windows call back.
 
 #include "app/forms.h"
+#include "compatibility/compatibility_table.h"
 #include "compatibility/compatibility_window.h"
 #include "engine/date_words.h"
 #include "engine/tform2.h"
@@ -99,8 +100,11 @@ void TForm1::peopleAction()
     const auto connectWindow = [this](PeopleWindow &window) {
         connect(&window, &PeopleWindow::personChosen, this, &TForm1::showPerson);
         // The people window has said already what it could not read of the list.
-        connect(&window, &PeopleWindow::compareRequested, this,
-                [this, &window](const Person &first) { compare(window.people(), first); });
+        connect(
+            &window, &PeopleWindow::compareRequested, this,
+            [this, &window](const Person &first) { compare(window.people(), first, Person()); });
+        connect(&window, &PeopleWindow::tableRequested, this,
+                [this, &window] { showTable(window.people()); });
     };
     runModalSetUp(PeopleForm, connectWindow, peopleFilePath(), birthDate(), this);
 }
@@ -112,12 +116,24 @@ void TForm1::compatibilityAction(const Person &first)
     const PeopleFile::Loaded loaded = PeopleFile(peopleFilePath()).load();
     if (!loaded.read)
         showErrorBox(loaded.read.failure());
-    compare(loaded.people, first);
+    compare(loaded.people, first, Person());
 }
 
-void TForm1::compare(const QList<Person> &people, const Person &first)
+void TForm1::compare(const QList<Person> &people, const Person &first, const Person &second)
 {
-    runModal(CompatibilityForm, people, birthDate(), Form2->Edit15, first, this);
+    runModal(CompatibilityForm, people, birthDate(), Form2->Edit15, first, second, this);
+}
+
+void TForm1::showTable(const QList<Person> &people)
+{
+    const auto connectTable = [this, people](CompatibilityTable &table) {
+        connect(&table, &CompatibilityTable::pairChosen, this,
+                [this, people](const Person &first, const Person &second) {
+                    compare(people, first, second);
+                });
+        connect(&table, &CompatibilityTable::saveRequested, this, &TForm1::saveLines);
+    };
+    runModalSetUp(CompatibilityTableForm, connectTable, people, this);
 }
 
 void TForm1::showPerson(const Person &person)

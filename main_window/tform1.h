@@ -179,7 +179,10 @@ private:
 
     void buildPeopleButton();
     void restPeopleButton();
-    void compare(const QList<Person> &people, const Person &first);
+    // The report of `first` and `second` (when valid) among the people, else of `first` and the
+    // one the report picks.
+    void compare(const QList<Person> &people, const Person &first, const Person &second);
+    void showTable(const QList<Person> &people);
     void setPeopleHint(bool on);
     QString peopleFilePath() const;
 

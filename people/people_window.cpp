@@ -91,6 +91,8 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
                     [this] { showChosen(); });
     m_compare = button(QStringLiteral("&Совместимость…"), QStringLiteral("Совместимость"),
                        [this] { compareChosen(); });
+    m_table = button(QStringLiteral("Та&блица совместимости…"),
+                     QStringLiteral("Таблица совместимости"), [this] { emit tableRequested(); });
     m_up = button(QStringLiteral("В&ыше"), QStringLiteral("Выше"), [this] { moveChosen(-1); });
     m_down = button(QStringLiteral("&Ниже"), QStringLiteral("Ниже"), [this] { moveChosen(1); });
     m_remove =
@@ -109,7 +111,7 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
         m_addShown->hide();
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *each : {m_show, m_compare, m_up, m_down, m_remove})
+    for (QPushButton *each : {m_show, m_compare, m_table, m_up, m_down, m_remove})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(m_close);
@@ -255,6 +257,7 @@ void PeopleWindow::updateButtons()
                          !(Person{name, enteredDate()} == m_people.at(row)));
     for (QPushButton *each : {m_show, m_remove, m_compare})
         each->setEnabled(row >= 0);
+    m_table->setEnabled(m_people.size() > 1);
     m_up->setEnabled(row > 0);
     m_down->setEnabled(row >= 0 && row < m_people.size() - 1);
     if (m_people.isEmpty() && m_note->text().isEmpty())

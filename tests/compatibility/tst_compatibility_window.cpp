@@ -42,11 +42,12 @@ bool formatted(const QTextDocument &document)
 void TestCompatibilityWindow::report_data()
 {
     QTest::addColumn<QDate>("shown");
+    QTest::addColumn<Person>("second"); // the pair asked for, as the table asks
     QTest::addColumn<int>("choices");
     QTest::addColumn<QStringList>("head");
     // The main window's date is called by the name of whoever was born on it, else «Вы (…)».
     QTest::newRow("unsaved date")
-        << QDate(1990, 8, 14) << 3
+        << QDate(1990, 8, 14) << Person() << 3
         << QStringList{"Совместимость: Мама и Вы (14 августа 1990 г.)",
                        "Мама, 15 мая 1960 г.",
                        "Вы (14 августа 1990 г.)",
@@ -56,9 +57,12 @@ void TestCompatibilityWindow::report_data()
                        "Огонь, не ладят. Оба хотят задавать ход событий, и никто не желает "
                        "уступать первым."};
     QTest::newRow("saved person's date")
-        << Me.birth << 2
+        << Me.birth << Person() << 2
         << QStringList{"Совместимость: Мама и Я", "Мама, 15 мая 1960 г.", "Я, 21 марта 1985 г.", "",
                        "По знаку зодиака: Телец и Овен — ровная пара"};
+    QTest::newRow("pair asked for")
+        << QDate(1990, 8, 14) << Me << 3
+        << QStringList{"Совместимость: Мама и Я", "Мама, 15 мая 1960 г.", "Я, 21 марта 1985 г."};
 }
 
 // Through the modal seam, as the main window opens it: the people's names, the saved report's
@@ -67,6 +71,7 @@ void TestCompatibilityWindow::report_data()
 void TestCompatibilityWindow::report()
 {
     QFETCH(QDate, shown);
+    QFETCH(Person, second);
     QFETCH(int, choices);
     QFETCH(QStringList, head);
     const ProgramDir dir;
@@ -100,7 +105,7 @@ void TestCompatibilityWindow::report()
         checked = true;
     });
     CompatibilityWindow *open = nullptr;
-    runModal(open, PersonList{Me, Mother}, shown, dir.path(), Mother);
+    runModal(open, PersonList{Me, Mother}, shown, dir.path(), Mother, second);
     QCOMPARE(catcher.seen, QStringList{"CompatibilityWindow"});
     QVERIFY(checked);
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@ private slots:
     void keysActOnTheChosenRow();
     void marksADateYetToCome();
     void refusedChangeKeepsTheEntry();
+    void tableOfEveryone();
 };
 
 namespace {
@@ -213,6 +215,26 @@ void TestPeopleWindow::refusedChangeKeepsTheEntry()
     QCOMPARE(window.nameField()->text(), Anya.name);
     QCOMPARE(window.people(), PersonList{Borya});
     QCOMPARE(files.people(), PersonList{Borya});
+}
+
+// The table asks for two people at least.
+void TestPeopleWindow::tableOfEveryone()
+{
+    const auto tableButton = [](const PeopleWindow &window) {
+        QPushButton *found = nullptr;
+        for (QPushButton *each : window.findChildren<QPushButton *>())
+            found =
+                each->accessibleName() == QStringLiteral("Таблица совместимости") ? each : found;
+        return found;
+    };
+    const Files one({Borya});
+    const PeopleWindow alone(one.path, QDate());
+    QVERIFY(tableButton(alone) && !tableButton(alone)->isEnabled());
+    const Files two({Borya, Anya});
+    PeopleWindow window(two.path, QDate());
+    QSignalSpy asked(&window, &PeopleWindow::tableRequested);
+    QTest::mouseClick(tableButton(window), Qt::LeftButton);
+    QCOMPARE(asked.size(), 1);
 }
 
 QTEST_MAIN(TestPeopleWindow)
