@@ -867,23 +867,19 @@ QImage bubbleDrawing(int scale)
     return drawn;
 }
 
-// The bubble's outline is the wizard's shape, which the window cuts in its own pixels at any
-// scale: at 2x the see-through part is the 1x one doubled, and the outline's soft edge inside it
-// is laid on the outline's colour.
+// The bubble's outline is the wizard's shape, cut at each scale's own pixels, so that at 2x it is
+// as fine as the screen's; the outline's soft edge inside it is laid on the outline's colour.
 QImage bubble(int scale)
 {
     const QColor key(255, 0, 0);
-    const QImage shape = keyed(bubbleDrawing(1), key);
-    if (scale == 1)
-        return shape;
     const QImage drawn = bubbleDrawing(scale);
+    if (scale == 1)
+        return keyed(drawn, key);
     QImage result(drawn.size(), QImage::Format_RGB32);
     for (int y = 0; y < drawn.height(); ++y) {
         for (int x = 0; x < drawn.width(); ++x) {
             const QColor c = drawn.pixelColor(x, y);
-            result.setPixelColor(
-                x, y,
-                shape.pixelColor(x / scale, y / scale) == key ? key : mix(Navy, c, c.alphaF()));
+            result.setPixelColor(x, y, c.alpha() >= 128 ? mix(Navy, c, c.alphaF()) : key);
         }
     }
     return result;

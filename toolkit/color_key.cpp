@@ -102,15 +102,16 @@ bool composited()
     return XGetSelectionOwner(display, XInternAtom(display, selection.constData(), False)) != None;
 }
 
-// At a fractional device pixel ratio Qt rounds the mask's rectangles onto the screen's pixels,
-// which can leave a line of key colour along an edge; on X11 the shape is then cut from the grab's
-// own pixels. The screen places the window's pictures and controls at fractional pixels a little
+// Above 1x the shape is cut from the grab's own pixels on X11: the pictures' outlines are as fine
+// as the screen's pixels, and Qt's mask, in the window's pixels, would leave key colour beside
+// them. At a fractional ratio the screen places the window's pictures and controls a little
 // differently than the grab does; a pixel beside the key colour may show either, so it is cut.
-void cutFractionalShape(QWidget *window, const QImage &grab, QColor key)
+void cutDeviceShape(QWidget *window, const QImage &grab, QColor key)
 {
     const qreal ratio = grab.devicePixelRatio();
+    const bool fractional = ratio != std::floor(ratio);
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (ratio == std::floor(ratio) || !x11 || !x11->display() || !window->windowHandle())
+    if (ratio <= 1 || !x11 || !x11->display() || !window->windowHandle())
         return;
     const QImage device = grab.convertToFormat(QImage::Format_RGB32);
     const int width = device.width(), height = device.height();
@@ -122,8 +123,9 @@ void cutFractionalShape(QWidget *window, const QImage &grab, QColor key)
     for (int y = 0; y < height; ++y) {
         int start = -1;
         for (int x = 0; x <= width; ++x) {
-            const bool shown = x < width && !keyed(x, y) && !keyed(x - 1, y) && !keyed(x + 1, y) &&
-                               !keyed(x, y - 1) && !keyed(x, y + 1);
+            const bool shown = x < width && !keyed(x, y) &&
+                               (!fractional || (!keyed(x - 1, y) && !keyed(x + 1, y) &&
+                                                !keyed(x, y - 1) && !keyed(x, y + 1)));
             if (shown && start < 0)
                 start = x;
             if (!shown && start >= 0) {
@@ -158,5 +160,5 @@ void updateSeeThrough(QWidget *window, QColor key)
     const QImage grab = window->grab().toImage();
     window->setMask(colorKeyMask(grab, key));
     if (!window->testAttribute(Qt::WA_TranslucentBackground))
-        cutFractionalShape(window, grab, key);
+        cutDeviceShape(window, grab, key);
 }
