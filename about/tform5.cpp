@@ -23,6 +23,10 @@
 #include <climits>
 #include <iterator>
 
+std::function<bool(QWindow *window)> TForm5::startSystemMove = [](QWindow *window) {
+    return window && window->startSystemMove();
+};
+
 std::function<void(const QString &address)> TForm5::shellOpen = [](const QString &address) {
     QDesktopServices::openUrl(QUrl(address));
 };
@@ -250,7 +254,7 @@ void TForm5::Image2MouseMove(Qt::MouseButtons buttons, const QPoint &pos, const 
         if (Edit7 == Codes::DragPressed &&
             (pos - anchor).manhattanLength() >= QApplication::startDragDistance()) {
             Edit7 = Codes::Dragging;
-            if (windowHandle() && windowHandle()->startSystemMove())
+            if (startSystemMove(windowHandle()))
                 Edit7 = Codes::DragNone;
         }
         if (Edit7 == Codes::Dragging) {
@@ -277,6 +281,13 @@ void TForm5::Image2MouseDown(Qt::MouseButton button, const QPoint &pos)
     Edit3 = QString::number(pos.x());
     Edit4 = QString::number(pos.y());
     Edit7 = Codes::DragPressed;
+    // Off the links a press can only start a drag: given to the window system at once, the window
+    // does not lag behind the pointer by the distance allowed a shaky hand.
+    const bool onLink =
+        std::any_of(std::begin(Links), std::end(Links),
+                    [&pos](const HotLink &link) { return link.contains(pos.x(), pos.y()); });
+    if (!onLink && startSystemMove(windowHandle()))
+        Edit7 = Codes::DragNone;
 }
 
 void TForm5::Image2MouseUp(Qt::MouseButton button, const QPoint &pos)

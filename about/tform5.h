@@ -12,6 +12,8 @@ class QLabel;
 // The about window: credits over the top-left corner of the main background, and links that
 // send mail, open the credited site, or put the licence or the help text into the main window.
 // Made afresh for each use; the main window stays hidden while it is open.
+class QWindow;
+
 class TForm5 : public QDialog
 {
     Q_OBJECT
@@ -28,6 +30,10 @@ public:
     // The desktop's open operation for a mail or web address; what it returns is not looked at.
     // Tests replace it to see what would have been opened.
     static std::function<void(const QString &address)> shellOpen;
+
+    // Hands a drag of the window to the window system; false where it cannot take one. Tests
+    // replace it.
+    static std::function<bool(QWindow *window)> startSystemMove;
 
     QLabel *Image2;  // a copy of the main background, unstretched
     QLabel *Label1;  // mail address

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -115,6 +116,8 @@ private slots:
     void otherWaysOutShowTheMainWindow();
     void pressAndDrag_data();
     void pressAndDrag();
+    void dragHandedOverOnPress_data();
+    void dragHandedOverOnPress();
     void modalRunFromTheMainWindow();
 };
 
@@ -425,6 +428,33 @@ void TestTForm5::pressAndDrag()
     QTest::mouseRelease(label, Qt::LeftButton, {}, local + by);
     QCOMPARE(run.form->isVisible(), !clicked);
     QCOMPARE(Form1->isVisible(), clicked);
+}
+
+void TestTForm5::dragHandedOverOnPress_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("handed");
+    QTest::newRow("off the links") << QPoint(200, 120) << true;
+    QTest::newRow("on a link, which a click needs") << QPoint(300, 215) << false;
+}
+
+// Where the window system moves windows, it takes a drag from the press, so the window keeps the
+// pressed point under the pointer from the start.
+void TestTForm5::dragHandedOverOnPress()
+{
+    QFETCH(QPoint, at);
+    AboutRun run;
+    QVERIFY(run.created);
+    run.form->show();
+    int handed = 0;
+    const auto saved = std::exchange(TForm5::startSystemMove, [&handed](QWindow *) {
+        ++handed;
+        return true;
+    });
+    QWidget *target = run.under(at);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(run.form.get(), at));
+    TForm5::startSystemMove = saved;
+    QTEST(handed == 1, "handed");
 }
 
 // As the main window's about button runs it.
