@@ -1,5 +1,5 @@
-// Draws the main window's pictures: the background and the eighteen tool pictures (idle,
-// highlighted and pressed for each of the six tool buttons), each at 1x and, as name@2x, at 2x.
+// Draws the main window's pictures: the background and the tool pictures (idle,
+// highlighted and pressed for each of the eight tool buttons), each at 1x and, as name@2x, at 2x.
 // Usage: QT_QPA_PLATFORM=offscreen generate_main_window <output directory>
 
 #include <QDir>
@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -231,6 +232,26 @@ void paintFolder(QPainter &painter)
     painter.drawPath(front);
 }
 
+// The words under a tool's picture, with a pale rim that keeps them legible on the dark tile of
+// the pressed picture too.
+void paintCaption(QPainter &painter, const QString &words)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(9);
+    font.setBold(true);
+    // A long word is narrowed rather than cut at the tile's edges.
+    for (int stretch = 100; stretch > 60 && QFontMetricsF(font).horizontalAdvance(words) > 63;
+         stretch -= 5)
+        font.setStretch(stretch - 5);
+    const QFontMetricsF metrics(font);
+    QPainterPath text;
+    text.addText((69 - metrics.horizontalAdvance(words)) / 2,
+                 51 + (12 + metrics.ascent() - metrics.descent()) / 2, font, words);
+    painter.strokePath(
+        text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(text, QColor(16, 36, 120));
+}
+
 void paintAbout(QPainter &painter)
 {
     const QColor blue(16, 36, 120);
@@ -244,18 +265,7 @@ void paintAbout(QPainter &painter)
     painter.setBrush(blue);
     painter.drawPath(bar);
     painter.drawEllipse(QPointF(34.5, 44), 4.5, 4.5);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(9);
-    font.setBold(true);
-    // A pale rim keeps the words legible on the dark tile of the pressed picture too.
-    const QString words = QStringLiteral("О программе");
-    const QFontMetricsF metrics(font);
-    QPainterPath text;
-    text.addText((69 - metrics.horizontalAdvance(words)) / 2,
-                 51 + (12 + metrics.ascent() - metrics.descent()) / 2, font, words);
-    painter.strokePath(
-        text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(text, blue);
+    paintCaption(painter, QStringLiteral("О программе"));
 }
 
 // Two people side by side, the nearer one in front: the people the user keeps.
@@ -282,17 +292,72 @@ void paintPeople(QPainter &painter)
     person(QPointF(43, 18), 8.5, QColor(220, 120, 40));
     person(QPointF(28, 22), 10, QColor(40, 90, 190));
     painter.restore();
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(9);
-    font.setBold(true);
-    const QString words = QStringLiteral("Мои люди");
-    const QFontMetricsF metrics(font);
-    QPainterPath text;
-    text.addText((69 - metrics.horizontalAdvance(words)) / 2,
-                 51 + (12 + metrics.ascent() - metrics.descent()) / 2, font, words);
-    painter.strokePath(
-        text, QPen(QColor(255, 255, 255, 170), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(text, QColor(16, 36, 120));
+    paintCaption(painter, QStringLiteral("Мои люди"));
+}
+
+// A crescent Moon among stars on a patch of night sky: the sky of the day.
+void paintSky(QPainter &painter)
+{
+    QPainterPath night;
+    night.addRoundedRect(QRectF(12, 6, 45, 40), 8, 8);
+    QLinearGradient dark(0, 6, 0, 46);
+    dark.setColorAt(0, QColor(18, 26, 70));
+    dark.setColorAt(1, QColor(52, 62, 128));
+    painter.setPen(QPen(QColor(12, 16, 48), 1));
+    painter.setBrush(dark);
+    painter.drawPath(night);
+
+    QPainterPath moon;
+    moon.addEllipse(QPointF(31, 26), 13, 13);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(37, 22), 11, 11);
+    QRadialGradient light(QPointF(26, 30), 14);
+    light.setColorAt(0, QColor(255, 250, 214));
+    light.setColorAt(1, QColor(238, 206, 96));
+    painter.setPen(QPen(QColor(150, 120, 30), 0.8));
+    painter.setBrush(light);
+    painter.drawPath(moon.subtracted(bite));
+
+    const auto star = [&painter](QPointF at, qreal size) {
+        QPainterPath path;
+        for (int i = 0; i < 8; ++i) {
+            const qreal radius = i % 2 ? size * 0.38 : size;
+            const qreal angle = i * M_PI / 4 - M_PI / 2;
+            const QPointF point = at + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+            if (i == 0)
+                path.moveTo(point);
+            else
+                path.lineTo(point);
+        }
+        path.closeSubpath();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 244, 200));
+        painter.drawPath(path);
+    };
+    star(QPointF(47, 14), 4);
+    star(QPointF(50, 34), 2.6);
+    star(QPointF(40, 40), 2);
+    paintCaption(painter, QStringLiteral("Небо"));
+}
+
+// Two interlocking rings, warm and cool: two people side by side.
+void paintCompatibility(QPainter &painter)
+{
+    painter.setBrush(Qt::NoBrush);
+    const auto ring = [&painter](QPointF centre, const QColor &colour) {
+        painter.setPen(QPen(colour.darker(170), 7.5));
+        painter.drawEllipse(centre, 11, 11);
+        painter.setPen(QPen(colour, 5));
+        painter.drawEllipse(centre, 11, 11);
+    };
+    ring(QPointF(26, 26), QColor(220, 120, 40));
+    ring(QPointF(43, 26), QColor(40, 90, 190));
+    // The warm ring passes over the cool one at the top, so the two look linked.
+    painter.save();
+    painter.setClipRect(QRectF(26, 8, 18, 12));
+    ring(QPointF(26, 26), QColor(220, 120, 40));
+    painter.restore();
+    paintCaption(painter, QStringLiteral("Совместимость"));
 }
 
 bool save(const QImage &image, const QDir &dir, const QString &name)
@@ -319,6 +384,7 @@ int main(int argc, char *argv[])
         {"tool_back", paintBack},   {"tool_start_over", paintBook},
         {"tool_save", paintFloppy}, {"tool_settings", paintFolder},
         {"tool_about", paintAbout}, {"tool_people", paintPeople},
+        {"tool_sky", paintSky},     {"tool_compatibility", paintCompatibility},
     };
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");

@@ -33,7 +33,7 @@ void TestPicture::everyPictureHasItsTwin()
         QVERIFY2(twin != path, qPrintable(name));
         QCOMPARE(loadPicture(path, 2).size(), loadPicture(path, 1).size() * 2);
     }
-    QCOMPARE(pictures, 25);
+    QCOMPARE(pictures, 31);
 }
 
 void TestPicture::pickedByRatio_data()
