@@ -1,5 +1,5 @@
-// The main window's way to the people and the compatibility report: a tool button of its own
-// beside the design's five, its shortcuts, and the operations the two windows call back.
+// The main window's way to the people and the compatibility report: our own tool buttons after the
+// design's five, their shortcuts, and the operations the two windows call back.
 
 #include "app/forms.h"
 #include "compatibility/compatibility_table.h"
@@ -17,74 +17,98 @@
 #include <QListWidget>
 #include <QShortcut>
 
+#include <iterator>
+
 namespace {
 
-const char *const PeopleHint = "Мои люди";
-const QKeyCombination PeopleKeys = Qt::CTRL | Qt::Key_P;
 const QKeyCombination CompatibilityKeys = Qt::CTRL | Qt::Key_K;
+
+// Our own tool buttons, in the row after the design's five, each a picture set and one action.
+struct ExtraToolDesign {
+    const char *picture;
+    const char *hint;
+    QKeyCombination keys;
+    void (*action)(TForm1 &);
+};
+
+// clang-format off
+const ExtraToolDesign ExtraTools[] = {
+    {"tool_people",        "Мои люди",      Qt::CTRL | Qt::Key_P, [](TForm1 &form) { form.peopleAction(); }},
+    {"tool_sky",           "Небо",          Qt::CTRL | Qt::Key_T, [](TForm1 &form) { form.skyAction(); }},
+    {"tool_compatibility", "Совместимость", CompatibilityKeys,    [](TForm1 &form) { form.compatibilityAction(Person()); }},
+};
+// clang-format on
+static_assert(std::size(ExtraTools) == TForm1::ExtraToolCount);
 
 } // namespace
 
-void TForm1::buildPeopleButton()
+void TForm1::buildExtraToolButtons()
 {
-    const auto picture = [this](const char *suffix) {
-        auto *label = new ToolPicture(this);
-        label->setGeometry(488, 8, 69, 68);
-        label->setPicture(QStringLiteral(":/art/tool_people%1.png").arg(QLatin1String(suffix)));
-        label->hide();
-        return label;
-    };
-    m_peoplePressed = picture("_pressed");
-    m_peopleLit = picture("_highlighted");
-    m_peopleIdle = picture("");
-    m_peopleIdle->show();
+    for (int i = 0; i < ExtraToolCount; ++i) {
+        const ExtraToolDesign &design = ExtraTools[i];
+        ExtraTool &tool = m_extraTools[i];
+        const auto picture = [this, i, &design](const char *suffix) {
+            auto *label = new ToolPicture(this);
+            label->setGeometry(488 + 96 * i, 8, 69, 68);
+            label->setPicture(QStringLiteral(":/art/%1%2.png")
+                                  .arg(QLatin1String(design.picture), QLatin1String(suffix)));
+            label->hide();
+            return label;
+        };
+        tool.pressed = picture("_pressed");
+        tool.lit = picture("_highlighted");
+        tool.idle = picture("");
+        tool.idle->show();
 
-    const auto light = [this] {
-        m_peopleIdle->hide();
-        m_peoplePressed->hide();
-        m_peopleLit->show();
-    };
-    const auto click = [this, light] {
-        light();
-        peopleAction();
-    };
-    ToolButton::Handlers handlers{light,
-                                  [this] {
-                                      m_peopleLit->hide();
-                                      m_peoplePressed->show();
-                                  },
-                                  click, click, [this] { restPeopleButton(); }};
-    m_peopleButton =
-        new ToolButton(m_peoplePressed, m_peopleLit, m_peopleIdle, std::move(handlers), this);
-    m_peopleButton->setAccessibleName(QString::fromUtf8(PeopleHint));
-    describeControl(m_peopleButton, QAccessible::Button, QString::fromUtf8(PeopleHint),
-                    [button = m_peopleButton] { button->activate(); });
-    for (QLabel *decoration : {m_peopleIdle, m_peopleLit, m_peoplePressed})
-        describeAsDecoration(decoration);
-    setPeopleHint(m_peopleHintOn);
+        const auto light = [&tool] {
+            tool.idle->hide();
+            tool.pressed->hide();
+            tool.lit->show();
+        };
+        const auto click = [this, light, action = design.action] {
+            light();
+            action(*this);
+        };
+        ToolButton::Handlers handlers{light,
+                                      [&tool] {
+                                          tool.lit->hide();
+                                          tool.pressed->show();
+                                      },
+                                      click, click, [this, i] { restExtraToolButton(i); }};
+        tool.button = new ToolButton(tool.pressed, tool.lit, tool.idle, std::move(handlers), this);
+        const QString hint = QString::fromUtf8(design.hint);
+        tool.button->setAccessibleName(hint);
+        describeControl(tool.button, QAccessible::Button, hint,
+                        [button = tool.button] { button->activate(); });
+        for (QLabel *decoration : {tool.idle, tool.lit, tool.pressed})
+            describeAsDecoration(decoration);
 
-    // Ctrl+P presses the button as the pointer would.
-    connect(new QShortcut(QKeySequence(PeopleKeys), this), &QShortcut::activated, m_peopleButton,
-            &ToolButton::activate);
-    connect(new QShortcut(QKeySequence(CompatibilityKeys), this), &QShortcut::activated, this,
-            [this] { compatibilityAction(Person()); });
+        // The keys press the button as the pointer would.
+        connect(new QShortcut(QKeySequence(design.keys), this), &QShortcut::activated, tool.button,
+                &ToolButton::activate);
+    }
+    setExtraToolHints(m_extraHintsOn);
 }
 
-void TForm1::restPeopleButton()
+void TForm1::restExtraToolButton(int index)
 {
-    m_peopleLit->hide();
-    m_peoplePressed->hide();
-    m_peopleIdle->show();
+    const ExtraTool &tool = m_extraTools[index];
+    tool.lit->hide();
+    tool.pressed->hide();
+    tool.idle->show();
 }
 
-void TForm1::setPeopleHint(bool on)
+void TForm1::setExtraToolHints(bool on)
 {
-    m_peopleHintOn = on;
-    if (!m_peopleLit)
-        return;
-    const QString keys = QKeySequence(PeopleKeys).toString(QKeySequence::PortableText);
-    m_peopleLit->setToolTip(on ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(PeopleHint), keys)
-                               : QString());
+    m_extraHintsOn = on;
+    for (int i = 0; i < ExtraToolCount; ++i) {
+        if (!m_extraTools[i].lit)
+            return;
+        const QString keys = QKeySequence(ExtraTools[i].keys).toString(QKeySequence::PortableText);
+        m_extraTools[i].lit->setToolTip(
+            on ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(ExtraTools[i].hint), keys)
+               : QString());
+    }
 }
 
 QString TForm1::peopleFilePath() const
@@ -136,16 +160,21 @@ void TForm1::showTable(const QList<Person> &people)
     runModalSetUp(CompatibilityTableForm, connectTable, people, this);
 }
 
-void TForm1::showPerson(const Person &person)
+void TForm1::showSignsOf(const QDate &date)
 {
-    if (!People::isBirthDate(person.birth))
-        return;
-    const QDate &date = person.birth;
     Form2->setBirthDate(date.year(), date.month(), date.day());
     Form2->Memo2.clear();
     Form2->computeAllSigns();
     showResultRows(Form2->Memo2);
     showBirthDate(date);
+}
+
+void TForm1::showPerson(const Person &person)
+{
+    if (!People::isBirthDate(person.birth))
+        return;
+    const QDate &date = person.birth;
+    showSignsOf(date);
     setWindowTitle(
         QStringLiteral("Orlenta — %1, %2").arg(person.name, DateWords::dateInWords(date)));
     if (ListBox1->isHidden())

@@ -75,7 +75,7 @@ TForm1::TForm1(QWidget *parent)
     buildLoadingScreen();
     buildMenu();
     buildToolButtons();
-    buildPeopleButton();
+    buildExtraToolButtons();
     buildQuestion();
     buildTextArea();
     buildTimersAndShortcuts();
@@ -262,7 +262,8 @@ void TForm1::setTabChain()
     QList<QWidget *> chain = {Button1, Button2};
     for (ToolButton *button : m_toolButtons)
         chain << button;
-    chain << m_peopleButton;
+    for (const ExtraTool &extra : m_extraTools)
+        chain << extra.button;
     for (QLabel *TForm1::*label : MenuLabels)
         chain << this->*label;
     chain << ListBox1 << Memo1;
@@ -337,9 +338,13 @@ QPixmap TForm1::backgroundPicture() const
 void TForm1::FormActivate()
 {
     if (Form2 && Form2->Edit1 == Codes::FirstActivation) {
+        Form2->Edit1 = Codes::WizardShown;
+        if (m_skyAtStart) {
+            startWithSky();
+            return;
+        }
         Form3->show();
         Form3->activateWindow();
-        Form2->Edit1 = Codes::WizardShown;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "toolkit/text_list.h"
 
 #include <QDate>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,6 +19,7 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class SaveDialog;
+class SkyWindow;
 class ToolButton;
 
 // The main window: loading screen, intro animation, the question, then the system menu, the
@@ -93,6 +95,15 @@ public:
     void saveLines(const QStringList &lines, const QString &suggestedName);
     void peopleAction();
     void compatibilityAction(const Person &first);
+    // Opens «Небо» beside this window, or brings the open one forward.
+    void skyAction();
+    SkyWindow *skyWindow() const;
+    // The person whose date the list shows: named when the user keeps someone born that day.
+    Person shownPerson() const;
+    // Starts with «Небо» open for today and the remembered date's signs, without the wizard.
+    void openSkyAtStart();
+    // Our own tool buttons after the design's five: people, sky, compatibility.
+    static constexpr int ExtraToolCount = 3;
 
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
@@ -177,13 +188,15 @@ private:
     void returnFromWizard();
     void setMenuTabbed(bool tabbed);
 
-    void buildPeopleButton();
-    void restPeopleButton();
+    void showSignsOf(const QDate &date);
+    void startWithSky();
+    void buildExtraToolButtons();
+    void restExtraToolButton(int index);
+    void setExtraToolHints(bool on);
     // The report of `first` and `second` (when valid) among the people, else of `first` and the
     // one the report picks.
     void compare(const QList<Person> &people, const Person &first, const Person &second);
     void showTable(const QList<Person> &people);
-    void setPeopleHint(bool on);
     QString peopleFilePath() const;
 
     enum Tool { Back, StartOver, Save, Settings, About, ToolCount };
@@ -233,7 +246,12 @@ private:
     struct BeforeStartOver;
     std::unique_ptr<BeforeStartOver> m_beforeStartOver;
     QString m_suggestedName; // a save of lines suggests this name instead
-    QLabel *m_peopleIdle = nullptr, *m_peopleLit = nullptr, *m_peoplePressed = nullptr;
-    ToolButton *m_peopleButton = nullptr;
-    bool m_peopleHintOn = true;
+    struct ExtraTool {
+        QLabel *idle = nullptr, *lit = nullptr, *pressed = nullptr;
+        ToolButton *button = nullptr;
+    };
+    ExtraTool m_extraTools[ExtraToolCount];
+    bool m_extraHintsOn = true;
+    bool m_skyAtStart = false;
+    QPointer<SkyWindow> m_skyWindow;
 };

@@ -6,6 +6,7 @@
 #include "engine/tform2.h"
 #include "main_window/text_viewer.h"
 #include "main_window/tform1.h"
+#include "sky/sky_window.h"
 #include "toolkit/error_box.h"
 #include "toolkit/text_list.h"
 
@@ -55,6 +56,8 @@ void TForm1::showBirthDate(const QDate &date)
     setWindowTitle(date.isValid()
                        ? QString::fromUtf8(TitleWithDate).arg(DateWords::dateInWords(date))
                        : QStringLiteral("Orlenta"));
+    if (m_skyWindow)
+        m_skyWindow->setPerson(shownPerson());
 }
 
 QString TForm1::suggestedSaveName() const

@@ -5,6 +5,7 @@
 #include "main_window/text_viewer.h"
 #include "main_window/tform1.h"
 #include "main_window/tform1_design.h"
+#include "sky/sky_window.h"
 #include "wizard/tform3.h"
 
 #include <QLabel>
@@ -14,7 +15,11 @@
 
 using namespace MainWindowDesign;
 
-TForm1::~TForm1() = default;
+// «Небо» is a window of its own, not a child: it goes with this one.
+TForm1::~TForm1()
+{
+    delete m_skyWindow;
+}
 
 void TForm1::startOverAction()
 {

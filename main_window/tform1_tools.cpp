@@ -98,7 +98,7 @@ TForm1::ToolPictures TForm1::tool(Tool which)
 // A tip names the button's shortcut too, so the keyboard's way is found where the pointer's is.
 void TForm1::setToolButtonHints(bool on)
 {
-    setPeopleHint(on);
+    setExtraToolHints(on);
     for (int i = Back; i < ToolCount; ++i) {
         const QString keys = QKeySequence(ToolDesigns[i].keys).toString(QKeySequence::PortableText);
         tool(Tool(i)).highlighted->setToolTip(
@@ -250,7 +250,8 @@ void TForm1::Image15Click()
 
 void TForm1::Image2MouseMove()
 {
-    restPeopleButton();
+    for (int i = 0; i < ExtraToolCount; ++i)
+        restExtraToolButton(i);
     for (int i = Back; i < ToolCount; ++i) {
         const ToolPictures pictures = tool(Tool(i));
         if (*pictures.hoverFlag == Codes::FlagOff) {

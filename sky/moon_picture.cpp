@@ -13,7 +13,7 @@ void paintMoon(QPainter &painter, const QRectF &disc, double lit, bool brightRig
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre = disc.center();
     const double r = std::min(disc.width(), disc.height()) / 2;
-    painter.setPen(QPen(QColor(70, 70, 90), std::max(1.0, r / 24)));
+    painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(52, 56, 78));
     painter.drawEllipse(centre, r, r);
 
@@ -44,6 +44,9 @@ void paintMoon(QPainter &painter, const QRectF &disc, double lit, bool brightRig
     painter.setPen(Qt::NoPen);
     painter.setBrush(light);
     painter.drawPath(litPart);
+    painter.setPen(QPen(QColor(70, 70, 90), std::max(1.0, r / 24)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, r, r);
     painter.restore();
 }
 

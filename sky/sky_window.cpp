@@ -23,8 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimeZone>
 #include <QTimer>
 #include <QWheelEvent>
@@ -177,6 +180,8 @@ void SkyWindow::build()
     m_text->setAccessibleDescription(
         QStringLiteral("Размер текста: Ctrl+плюс, Ctrl+минус, Ctrl+0"));
     m_text->setOpenLinks(false);
+    m_text->document()->setDefaultStyleSheet(
+        QStringLiteral("h2 { font-size: large; margin-top: 14px; } h3 { font-size: medium; }"));
     m_text->setMinimumSize(380, 300);
     m_text->viewport()->installEventFilter(this);
 
@@ -263,6 +268,7 @@ void SkyWindow::build()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
+    resize(960, 640);
 
     const QList<QWidget *> chain = {m_calendar,   m_previous, m_today, m_next, m_city,
                                     m_otherPlace, m_birthday, m_text,  m_save, m_close};
@@ -273,6 +279,9 @@ void SkyWindow::build()
 
 void SkyWindow::showEvent(QShowEvent *event)
 {
+    // Roomy where the screen allows, never larger than it.
+    if (screen() && !event->spontaneous())
+        resize(size().boundedTo(screen()->availableGeometry().size() * 0.9));
     QDialog::showEvent(event);
     m_calendar->setFocus();
 }
@@ -393,8 +402,10 @@ void SkyWindow::addTexts(const QString &group, const QStringList &fileNames,
         const Result<QStringList> read = TextList::load(path);
         if (!read || read->isEmpty()) {
             m_failedTexts.insert(path);
-            if (!read)
+            // One box for a day, however many of its texts are missing.
+            if (!read && !m_textFailureShown)
                 showErrorBox(read.failure(), this);
+            m_textFailureShown = true;
             continue;
         }
         QStringList text = *read;
@@ -420,6 +431,7 @@ void SkyWindow::fill()
 
     m_report = Sky::reportLines(sky);
     m_sections.clear();
+    m_textFailureShown = false;
     const Sky::DayTexts texts = Sky::dayTexts(sky, m_userSign);
     addTexts(QStringLiteral("Лунные сутки"), texts.lunarDays);
 

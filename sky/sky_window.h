@@ -100,6 +100,7 @@ private:
     QStringList m_report;
     QList<Section> m_sections;
     QSet<QString> m_failedTexts; // said once each
+    bool m_textFailureShown = false;
     int m_textSize;
     int m_wheelRest = 0;
 

@@ -2,8 +2,10 @@
 #include "app/application.h"
 #include "engine/tform2.h"
 #include "forms_fixture.h"
+#include "message_box_catcher.h"
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
+#include "sky/sky_window.h"
 #include "wizard/tform3.h"
 
 #include <QAccessible>
@@ -24,6 +26,16 @@ namespace {
 QWidget *toolButton(int index)
 {
     return Form1->childAt(8 + 96 * index + 34, 42);
+}
+
+// A control of «Небо» by the name a screen reader is told.
+QWidget *skyControl(const char *name)
+{
+    for (QWidget *widget : Form1->skyWindow()->findChildren<QWidget *>()) {
+        if (widget->accessibleName() == QString::fromUtf8(name))
+            return widget;
+    }
+    return nullptr;
 }
 
 // What a screen reader is told about each control, and whether Tab reaches it and where it goes on
@@ -62,7 +74,9 @@ const Control Controls[] = {
     {"tool back",       [] { return toolButton(0); },                       QAccessible::Button,   "Назад", true, TO(toolButton(1))},
     {"tool settings",   [] { return toolButton(3); },                       QAccessible::Button,   "Настройки", true, TO(toolButton(4))},
     {"tool about",      [] { return toolButton(4); },                       QAccessible::Button,   "О программе", true, TO(toolButton(5))},
-    {"tool people",     [] { return toolButton(5); },                       QAccessible::Button,   "Мои люди", true, TO(Form1->Label1)},
+    {"tool people",     [] { return toolButton(5); },                       QAccessible::Button,   "Мои люди", true, TO(toolButton(6))},
+    {"tool sky",        [] { return toolButton(6); },                       QAccessible::Button,   "Небо", true, TO(toolButton(7))},
+    {"tool compat",     [] { return toolButton(7); },                       QAccessible::Button,   "Совместимость", true, TO(Form1->Label1)},
     {"tool picture",    [] () -> QWidget * { return Form1->Image3; },       Decoration,            "", false, nullptr},
     {"background",      [] () -> QWidget * { return Form1->Image2; },       Decoration,            "", false, nullptr},
     {"result list",     [] () -> QWidget * { return Form1->ListBox1; },     QAccessible::List,     "Ваши знаки", false, TO(Form1->Button1)},
@@ -83,6 +97,13 @@ const Control Controls[] = {
     {"about product",   [] () -> QWidget * { return Form5->Label7; },       QAccessible::StaticText, "О программе \"Orlenta\"", false, nullptr},
     {"settings",        [] () -> QWidget * { return Form6; },               QAccessible::Dialog,   "Настройки", false, nullptr},
     {"settings tips",   [] () -> QWidget * { return Form6->CheckBox1; },    QAccessible::CheckBox, "Показывать подсказки", false, TO(Form6->RadioGroup1Items->button(0))},
+    {"sky previous",    [] { return skyControl("Предыдущий день"); },       QAccessible::Button,   "Предыдущий день", true, TO(skyControl("Сегодня"))},
+    {"sky next",        [] { return skyControl("Следующий день"); },        QAccessible::Button,   "Следующий день", true, TO(skyControl("Город"))},
+    {"sky city",        [] { return skyControl("Город"); },                 QAccessible::EditableText, "Город", false, TO(skyControl("Другое место"))},
+    {"sky other place", [] { return skyControl("Другое место"); },          QAccessible::Button,   "Другое место", true, TO(skyControl("День рождения"))},
+    {"sky birthday",    [] { return skyControl("День рождения"); },         QAccessible::Button,   "День рождения", true, TO(skyControl("Небо дня"))},
+    {"sky text",        [] { return skyControl("Небо дня"); },              QAccessible::StaticText, "Небо дня", false, TO(skyControl("Сохранить"))},
+    {"sky moon",        [] { return skyControl("Фаза Луны"); },             QAccessible::Client,   "Фаза Луны", false, nullptr},
     {"settings save",   [] () -> QWidget * { return Form6->Button1; },      QAccessible::Button,   "Сохранить", true, TO(Form6->Button2)},
 };
 // clang-format on
@@ -102,6 +123,11 @@ private slots:
         Form4 = new TForm4;
         Form5 = new TForm5;
         Form6 = new TForm6;
+        {
+            MessageBoxCatcher missingTexts; // the fixture has no texts of the sky
+            Form1->showBirthDate(QDate(1985, 3, 21));
+            Form1->skyAction();
+        }
         Form1->Button1Click(); // the menu takes the keyboard once it shows
     }
     void cleanup()

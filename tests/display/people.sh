@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The people and the compatibility report on a real display: two people added from the dates the
 # wizard found, one picked (the title and the list change), the report of the two opened, its
-# verdicts the command line's, saved in UTF-8; a person removed; after a restart the list is as left.
+# verdicts the command line's, saved in UTF-8; «Небо» opened and walked a day on by the keyboard; a
+# person removed; after a restart the list is as left.
 source "$(dirname "$0")/lib.sh"
 export LC_ALL=C.UTF-8
 start_display
@@ -81,6 +82,22 @@ grep -q 'Я, 21 марта 1985 г.' "$PROGDIR/пара.txt" && grep -q 'Маш�
 [ "$(verdicts <"$PROGDIR/пара.txt" | wc -l)" = 7 ] || fail "the report has not seven verdicts"
 cp "$PROGDIR/пара.txt" "$TMPDIR/report.txt"
 close_window "$report"
+
+# «Небо» opens by Ctrl+T beside the main window, for today in Moscow; Alt+Right walks a day on.
+MONTHS=(января февраля марта апреля мая июня июля августа сентября октября ноября декабря)
+sky_title() {
+    local day month year
+    read -r day month year <<<"$(date -d "$1" +'%-d %-m %Y')"
+    echo "Небо — $day ${MONTHS[month - 1]} $year г., Москва"
+}
+sky_shows() { [ "$(xdotool getwindowname "$sky")" = "$(sky_title "$1")" ]; }
+press_key_in "$main" ctrl+t
+sky=$(wait_for_window '^Небо — ' 5) || fail "Ctrl+T opened no «Небо»"
+wait_until 5 sky_shows today || fail "«Небо» shows $(xdotool getwindowname "$sky")"
+sleep 0.3
+press_key_in "$sky" alt+Right
+wait_until 5 sky_shows tomorrow || fail "Alt+Right left «Небо» at $(xdotool getwindowname "$sky")"
+close_window "$sky"
 
 # Removing Маша asks first; Return says yes.
 open_people

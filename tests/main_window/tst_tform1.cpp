@@ -23,7 +23,7 @@
 
 namespace {
 
-const QPoint Background(600, 40);
+const QPoint Background(790, 40);
 const QPoint GapBetweenButtons(90, 20);
 const QPoint OverList(600, 300);
 
