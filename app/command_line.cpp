@@ -50,6 +50,9 @@ struct Options {
     QCommandLineOption cities{QStringLiteral("cities"),
                               QStringLiteral("Вывести города для --city: название, широту, "
                                              "долготу и часовой пояс через табуляцию, и выйти.")};
+    QCommandLineOption openSky{QStringLiteral("open-sky"),
+                               QStringLiteral("Открыть окно «Небо» на сегодня для запомненной даты "
+                                              "рождения и города, без мастера.")};
 };
 
 void prepare(QCommandLineParser &parser, const Options &options)
@@ -58,7 +61,7 @@ void prepare(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(
         QStringLiteral("Orlenta — гороскоп по дате рождения в семи системах."));
     parser.addOptions({options.help, options.version, options.date, options.compat, options.sky,
-                       options.city, options.cities});
+                       options.city, options.cities, options.openSky});
     for (const char *name : WindowOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -264,7 +267,7 @@ std::optional<int> runCommandLine(int argc, char **argv)
     // A second --date would silently win over the first: say so instead.
     for (const QCommandLineOption *option :
          {&options.help, &options.version, &options.date, &options.compat, &options.sky,
-          &options.city, &options.cities}) {
+          &options.city, &options.cities, &options.openSky}) {
         const QStringList given = parser.optionNames();
         const auto times = std::count_if(given.cbegin(), given.cend(), [&](const QString &name) {
             return option->names().contains(name);
@@ -289,6 +292,11 @@ std::optional<int> runCommandLine(int argc, char **argv)
         if (parser.isSet(*option))
             asked << QStringLiteral("--") + option->names().constLast();
     }
+    // It opens windows, which the others never do.
+    if (parser.isSet(options.openSky) && !asked.isEmpty())
+        return refuse(refusal(QStringLiteral("--open-sky открывает окно, а %1 только выводит "
+                                             "текст; параметры: orlenta --help.")
+                                  .arg(asked[0])));
     if (asked.size() > 1)
         return refuse(refusal(QStringLiteral("%1 и %2 вместе не задают; параметры: orlenta --help.")
                                   .arg(asked[0], asked[1])));
@@ -315,4 +323,15 @@ std::optional<int> runCommandLine(int argc, char **argv)
         return refuse(refusal(QStringLiteral("лишний аргумент «%1»; параметры: orlenta --help.")
                                   .arg(shown(extra.constFirst()))));
     return printSigns(parser.value(options.date));
+}
+
+bool opensSky(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Options options;
+    QCommandLineParser parser;
+    prepare(parser, options);
+    return parser.parse(arguments) && parser.isSet(options.openSky);
 }

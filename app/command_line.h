@@ -6,3 +6,6 @@
 // to standard output and standard error. Returns the exit status, or nothing when the windows are
 // to start: no options, or only Qt's own options for the windows.
 std::optional<int> runCommandLine(int argc, char **argv);
+
+// Whether the windows are to start with «Небо» open (--open-sky).
+bool opensSky(int argc, char **argv);

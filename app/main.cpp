@@ -57,7 +57,12 @@ int main(int argc, char *argv[])
     // The loading screen goes up as soon as the settings are known to be there, and stays while the
     // remaining windows are made. A start-up that cannot find its settings must not look like
     // success to whoever started it.
-    if (!createForms(QCoreApplication::applicationFilePath(), [] { Form1->show(); }))
+    const bool sky = opensSky(argc, argv);
+    if (!createForms(QCoreApplication::applicationFilePath(), [sky] {
+            if (sky)
+                Form1->openSkyAtStart();
+            Form1->show();
+        }))
         return 1;
     const int status = app->exec();
     destroyForms();

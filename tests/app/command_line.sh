@@ -63,12 +63,14 @@ expect 0 "--date $this_year-01-01" 'По знаку зодиака.....(Козе
 expect 2 "--date $((this_year + 1))-01-01"
 expect 0 "--help" '  --date <ГГГГ-ММ-ДД>    Вывести знаки для даты рождения в семи гороскопах и'
 expect 0 "--version" "Orlenta $VERSION"
+expect 0 "--help" '  --open-sky             Открыть окно «Небо» на сегодня для запомненной даты'
 
 for refused in "--date 1899-12-31" "--date 2100-01-01" "--date 1985-02-29" "--date 1900-02-29" \
     "--date 1985-3-21" "--date 21.03.1985" "--date" "--frob" "-x" "extra" "--compat 1985-03-21" \
     "--compat 1985-03-21 1985-02-29" "--compat 2100-01-01 1985-03-21" \
     "--compat 1985-03-21 1990-08-14 extra" "--date 1985-03-21 --compat 1990-08-14 1985-03-21" \
-    "--date $(date -d tomorrow +%F)" "--date 1985-03-21 --date 1990-08-14" "-hv" "--date ١٩٨٥-03-21"; do
+    "--date $(date -d tomorrow +%F)" "--date 1985-03-21 --date 1990-08-14" "-hv" "--date ١٩٨٥-03-21" \
+    "--open-sky --date 1985-03-21" "--open-sky --open-sky --version"; do
     expect 2 "$refused"
 done
 

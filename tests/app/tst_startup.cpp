@@ -2,12 +2,15 @@
 #include "app/application.h"
 #include "app/forms.h"
 #include "app/startup.h"
+#include "engine/clock.h"
+#include "engine/remembered.h"
 #include "engine/tform2.h"
 #include "main_window/tform1.h"
 #include "message_box_catcher.h"
 #include "program_dir.h"
 #include "settings/tform6.h"
 #include "sign_info/tform4.h"
+#include "sky/sky_window.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
 #include "wizard/tform3.h"
@@ -45,6 +48,7 @@ private slots:
     void missingSettingsStopsTheStart();
     void createsTheWindowsHidden();
     void firstActivationHandsOverToTheWizard();
+    void openSkySkipsTheWizard();
     void handlerExceptionsReachTheErrorBox();
     void handlersReportTheirOwnFailures_data();
     void handlersReportTheirOwnFailures();
@@ -98,6 +102,25 @@ void TestStartup::firstActivationHandsOverToTheWizard()
     Form2->Edit1 = QStringLiteral("Астрологический гороскоп (знак зодиака)");
     Form1->FormActivate();
     QVERIFY(!Form3->isVisible());
+}
+
+void TestStartup::openSkySkipsTheWizard()
+{
+    ProgramDir dir;
+    MessageBoxCatcher missingTexts; // the scratch folder has no texts of the sky
+    QVERIFY(createForms(dir.executable(), [] { Form1->openSkyAtStart(); }));
+    QFile date(Form2->userFilePath(Remembered::DateFile));
+    QVERIFY(date.open(QIODevice::WriteOnly) && date.write("1985-03-21\n") == 11);
+    date.close();
+    Form1->show();
+    QTRY_VERIFY(Form1->skyWindow() && Form1->skyWindow()->isVisible());
+    QCOMPARE(Form1->skyWindow()->day(), Clock::today());
+    QVERIFY(!Form3->isVisible());
+    QCOMPARE(Form1->birthDate(), QDate(1985, 3, 21));
+    QVERIFY(!Form1->ListBox1->findItems(QStringLiteral("(Овен)"), Qt::MatchEndsWith).isEmpty());
+    // The loading screen's tick, which hands over to the wizard, does not hide the window.
+    QTest::qWait(20);
+    QVERIFY(Form1->isVisible() && Form1->ListBox1->isVisible());
 }
 
 void TestStartup::handlerExceptionsReachTheErrorBox()
