@@ -44,7 +44,7 @@ void paintMoon(QPainter &painter, const QRectF &disc, double lit, bool brightRig
     painter.setPen(Qt::NoPen);
     painter.setBrush(light);
     painter.drawPath(litPart);
-    painter.setPen(QPen(QColor(70, 70, 90), std::max(1.0, r / 24)));
+    painter.setPen(QPen(QColor(70, 70, 90), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
     painter.restore();
