@@ -22,12 +22,13 @@ void SkyCalendar::setMarks(const QHash<QDate, Mark> &marks)
 
 void SkyCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) const
 {
-    const auto found = m_marks.constFind(date);
-    if (found != m_marks.cend() && found->inUserSign)
-        painter->fillRect(rect.adjusted(1, 1, -1, -1), QColor(255, 226, 160));
     QCalendarWidget::paintCell(painter, rect, date);
+    const auto found = m_marks.constFind(date);
     if (found == m_marks.cend())
         return;
+    // Over the cell's own background, which the calendar paints whole.
+    if (found->inUserSign)
+        painter->fillRect(rect.adjusted(1, 1, -1, -1), QColor(255, 190, 60, 110));
     const qreal size = std::min(rect.height() * 0.42, rect.width() * 0.32);
     const QRectF disc(rect.right() - size - 2, rect.bottom() - size - 2, size, size);
     paintMoon(*painter, disc, found->lit, found->brightRight);
