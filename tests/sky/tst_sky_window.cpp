@@ -38,6 +38,15 @@ QStringList textNames()
     return names;
 }
 
+QPushButton *button(const SkyWindow &window, const char *name)
+{
+    for (QPushButton *each : window.findChildren<QPushButton *>()) {
+        if (each->accessibleName() == QString::fromUtf8(name))
+            return each;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestSkyWindow : public QObject
@@ -123,10 +132,7 @@ private slots:
         QCOMPARE(window.windowTitle(), title);
 
         // «Сегодня» comes back from wherever the keys went.
-        for (QPushButton *button : window.findChildren<QPushButton *>()) {
-            if (button->accessibleName() == QStringLiteral("Сегодня"))
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
+        QTest::mouseClick(button(window, "Сегодня"), Qt::LeftButton);
         QCOMPARE(window.day(), Today);
     }
 
@@ -159,6 +165,48 @@ private slots:
         QVERIFY2(at >= 0, qPrintable(lines.join(u'\n')));
         QCOMPARE(lines.value(at + 1), expected.last());
         QCOMPARE(window.calendar()->mark(MoonInAries).inUserSign, birth == QDate(1985, 4, 1));
+    }
+
+    void showsTheBirthDay_data()
+    {
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one sign, the Sun entering Овен that day")
+            << QDate(1996, 3, 20)
+            << QStringList{"Луна в день рождения", "В день рождения Луна была в знаке Овен.",
+                           "В 1996 году Солнце вошло в Овен 20 марта в 11:03 по московскому "
+                           "времени.",
+                           "Текст luna_oven"};
+        QTest::newRow("the Moon changed sign, the Sun the day before")
+            << QDate(1985, 3, 21)
+            << QStringList{"Луна в день рождения",
+                           "В день рождения Луна перешла из знака Рыбы в знак Овен в 13:20 по "
+                           "местному времени; час рождения решает, какой из них ваш.",
+                           "В 1985 году Солнце вошло в Овен 20 марта в 19:14 по московскому "
+                           "времени.",
+                           "Текст luna_rubu"};
+        QTest::newRow("no ingress near")
+            << QDate(1990, 3, 10)
+            << QStringList{"Луна в день рождения", "В день рождения Луна была в знаке Дева.",
+                           "Текст luna_deva"};
+    }
+    void showsTheBirthDay()
+    {
+        QFETCH(QDate, birth);
+        QFETCH(QStringList, expected);
+        SkyWindow window(m_dir.path(), placePath(), Person{QStringLiteral("Ира"), birth}, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(button(window, "День рождения"), Qt::LeftButton);
+        QCOMPARE(window.day(), birth);
+        const QStringList lines = window.lines();
+        const qsizetype at = lines.indexOf(expected.first());
+        QVERIFY2(at >= 0, qPrintable(lines.join(u'\n')));
+        QCOMPARE(lines.mid(at, expected.size()), expected);
+
+        window.stepDay(1);
+        QVERIFY(!window.lines().contains(expected.first()));
+        QVERIFY(window.lines().contains(QStringLiteral("Луна в знаке")));
     }
 
     void remembersTheCity()
