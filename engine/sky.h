@@ -23,7 +23,8 @@ constexpr int SignCount = 12;
 QString signName(int sign);
 QString signKey(int sign);
 
-// A place on the Earth: degrees, north and east positive; an IANA zone name.
+// A place on the Earth: degrees, north and east positive; an IANA zone name. A zone the
+// database does not know leaves the place on its own local mean time.
 struct Place {
     QString name;
     double latitude = 0;
