@@ -38,10 +38,11 @@ QStringList textNames()
     return names;
 }
 
-QPushButton *button(const SkyWindow &window, const char *name)
+// A control by the name a screen reader is told: the names are the window's promise.
+template <typename Control = QPushButton> Control *named(const QWidget &window, const char *name)
 {
-    for (QPushButton *each : window.findChildren<QPushButton *>()) {
-        if (each->accessibleName() == QString::fromUtf8(name))
+    for (Control *each : window.findChildren<Control *>()) {
+        if (each->accessibleName().startsWith(QString::fromUtf8(name)))
             return each;
     }
     return nullptr;
@@ -81,33 +82,27 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QList<QKeyCombination>>("keys");
         QTest::addColumn<QDate>("expected");
-        QTest::addColumn<QString>("title");
         using K = QList<QKeyCombination>;
         QTest::newRow("alt right from the text")
-            << Today << "text" << K{Qt::ALT | Qt::Key_Right} << QDate(2026, 12, 9)
-            << "Небо — 9 декабря 2026 г., Москва";
+            << Today << "text" << K{Qt::ALT | Qt::Key_Right} << QDate(2026, 12, 9);
         QTest::newRow("alt left from the city")
             << Today << "city" << K{Qt::ALT | Qt::Key_Left, Qt::ALT | Qt::Key_Left}
-            << QDate(2026, 12, 6) << "Небо — 6 декабря 2026 г., Москва";
+            << QDate(2026, 12, 6);
         QTest::newRow("arrows in the calendar")
             << Today << "calendar"
             << K{QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}
-            << QDate(2026, 12, 16) << "Небо — 16 декабря 2026 г., Москва";
+            << QDate(2026, 12, 16);
         QTest::newRow("page down into the next year")
-            << Today << "calendar" << K{QKeyCombination(Qt::Key_PageDown)} << QDate(2027, 1, 8)
-            << "Небо — 8 января 2027 г., Москва";
+            << Today << "calendar" << K{QKeyCombination(Qt::Key_PageDown)} << QDate(2027, 1, 8);
         QTest::newRow("page up to a shorter month")
             << QDate(2027, 3, 31) << "calendar" << K{QKeyCombination(Qt::Key_PageUp)}
-            << QDate(2027, 2, 28) << "Небо — 28 февраля 2027 г., Москва";
+            << QDate(2027, 2, 28);
         QTest::newRow("alt right inside the calendar")
-            << QDate(2026, 12, 31) << "calendar" << K{Qt::ALT | Qt::Key_Right} << QDate(2027, 1, 1)
-            << "Небо — 1 января 2027 г., Москва";
-        QTest::newRow("no day after the last")
-            << QDate(2099, 12, 31) << "calendar" << K{Qt::ALT | Qt::Key_Right}
-            << QDate(2099, 12, 31) << "Небо — 31 декабря 2099 г., Москва";
+            << QDate(2026, 12, 31) << "calendar" << K{Qt::ALT | Qt::Key_Right} << QDate(2027, 1, 1);
+        QTest::newRow("no day after the last") << QDate(2099, 12, 31) << "calendar"
+                                               << K{Qt::ALT | Qt::Key_Right} << QDate(2099, 12, 31);
         QTest::newRow("no day before the first")
-            << QDate(1900, 1, 1) << "text" << K{Qt::ALT | Qt::Key_Left} << QDate(1900, 1, 1)
-            << "Небо — 1 января 1900 г., Москва";
+            << QDate(1900, 1, 1) << "text" << K{Qt::ALT | Qt::Key_Left} << QDate(1900, 1, 1);
     }
     void walksDays()
     {
@@ -115,7 +110,6 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(QList<QKeyCombination>, keys);
         QFETCH(QDate, expected);
-        QFETCH(QString, title);
         SkyWindow window(m_dir.path(), placePath(), Person(), 100);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -129,10 +123,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         QCOMPARE(window.day(), expected);
         QCOMPARE(window.calendar()->selectedDate(), expected);
-        QCOMPARE(window.windowTitle(), title);
 
         // «Сегодня» comes back from wherever the keys went.
-        QTest::mouseClick(button(window, "Сегодня"), Qt::LeftButton);
+        QTest::mouseClick(named(window, "Сегодня"), Qt::LeftButton);
         QCOMPARE(window.day(), Today);
     }
 
@@ -197,7 +190,7 @@ private slots:
         SkyWindow window(m_dir.path(), placePath(), Person{QStringLiteral("Ира"), birth}, 100);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(button(window, "День рождения"), Qt::LeftButton);
+        QTest::mouseClick(named(window, "День рождения"), Qt::LeftButton);
         QCOMPARE(window.day(), birth);
         const QStringList lines = window.lines();
         const qsizetype at = lines.indexOf(expected.first());
@@ -209,47 +202,30 @@ private slots:
         QVERIFY(window.lines().contains(QStringLiteral("Луна в знаке")));
     }
 
-    void remembersTheCity()
+    void remembersThePlace()
     {
         {
             SkyWindow window(m_dir.path(), placePath(), Person(), 100);
             QCOMPARE(window.place().name, QStringLiteral("Москва"));
             window.cityField()->setText(QStringLiteral("санкт-петербург"));
             QTest::keyClick(window.cityField(), Qt::Key_Return);
-            QCOMPARE(window.place().name, QStringLiteral("Санкт-Петербург"));
             QVERIFY(window.windowTitle().endsWith(QStringLiteral(", Санкт-Петербург")));
-
             // A name not in the table is said and changes nothing.
             window.cityField()->setText(QStringLiteral("Атлантида"));
             QTest::keyClick(window.cityField(), Qt::Key_Return);
-            QCOMPARE(window.place().name, QStringLiteral("Санкт-Петербург"));
         }
-        SkyWindow again(m_dir.path(), placePath(), Person(), 100);
-        QCOMPARE(again.place().name, QStringLiteral("Санкт-Петербург"));
-        QCOMPARE(again.cityField()->text(), QStringLiteral("Санкт-Петербург"));
-    }
-
-    void remembersAPlaceByCoordinates()
-    {
         {
             SkyWindow window(m_dir.path(), placePath(), Person(), 100);
+            QCOMPARE(window.cityField()->text(), QStringLiteral("Санкт-Петербург"));
             ModalCatcher catcher([](QDialog &dialog) {
-                const auto field = [&dialog](const char *name) {
-                    for (QWidget *child : dialog.findChildren<QWidget *>()) {
-                        if (child->accessibleName().startsWith(QString::fromUtf8(name)))
-                            return child;
-                    }
-                    return static_cast<QWidget *>(nullptr);
-                };
-                qobject_cast<QLineEdit *>(field("Название"))->setText(QStringLiteral("Дача"));
-                qobject_cast<QDoubleSpinBox *>(field("Широта"))->setValue(56.5);
-                qobject_cast<QDoubleSpinBox *>(field("Долгота"))->setValue(-38.25);
-                qobject_cast<QComboBox *>(field("Часовой"))->setCurrentText("Asia/Yekaterinburg");
+                named<QLineEdit>(dialog, "Название")->setText(QStringLiteral("Дача"));
+                named<QDoubleSpinBox>(dialog, "Широта")->setValue(56.5);
+                named<QDoubleSpinBox>(dialog, "Долгота")->setValue(-38.25);
+                named<QComboBox>(dialog, "Часовой")->setCurrentText("Asia/Yekaterinburg");
                 dialog.accept();
             });
             window.askForPlace();
             QCOMPARE(catcher.seen.size(), 1);
-            QCOMPARE(window.place().name, QStringLiteral("Дача"));
         }
         QCOMPARE(m_dir.read(QStringLiteral("sky_place.txt")),
                  QByteArray("Дача\t56.5000\t-38.2500\tAsia/Yekaterinburg\n"));
@@ -312,6 +288,7 @@ private slots:
         QCOMPARE(saves.at(0).at(1).toString(), QStringLiteral("Небо 2026-12-08 Москва"));
         const QStringList lines = saves.at(0).at(0).toStringList();
         QCOMPARE(lines.value(0), QStringLiteral("Небо: 8 декабря 2026 г., Москва"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Небо — 8 декабря 2026 г., Москва"));
         QVERIFY(lines.contains(QStringLiteral("Луна в знаке")));
 
         QTest::keyClick(window.text(), Qt::Key_Equal, Qt::ControlModifier);
