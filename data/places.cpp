@@ -212,7 +212,7 @@ QStringList cityNames()
     QStringList names;
     for (const City &city : Cities)
         names << QString::fromUtf8(city.name);
-    QCollator collator(QLocale(QLocale::Russian));
+    QCollator collator{QLocale(QLocale::Russian)};
     std::sort(names.begin(), names.end(), collator);
     return names;
 }
