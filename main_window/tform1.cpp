@@ -106,10 +106,10 @@ void TForm1::buildLoadingScreen()
     Label9 = new QLabel(QStringLiteral("Загрузка"), this);
     Label9->setFont(pixelFont(QStringLiteral("Times New Roman"), 24));
     setTextColor(Label9, Qt::red);
-    // Placed without measuring the text: fonts load when the window first paints, not before it
-    // shows. The box reaches the right edge; the label is transparent.
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label9->setGeometry(272, 288, width() - 272, 40);
+    // Centred without measuring the text: fonts load when the window first paints, not before it
+    // shows. The box spans the window; the label is transparent.
+    Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label9->setGeometry(0, 288, width(), 40);
 
     Image2 = new QLabel(this);
     Image2->setGeometry(0, 0, 817, 577);

@@ -48,6 +48,8 @@ using namespace MainWindowDesign;
 namespace {
 
 const char *const Question = "Вы готовы узнать о себе?";
+// The question stands where the design puts it, left of the centred loading line.
+constexpr int QuestionLeft = 272;
 
 // The intro animation: on reaching its counter value, a step hides and shows pictures in order.
 // The last step also ends the animation with the question.
@@ -313,6 +315,8 @@ void TForm1::Timer2Timer()
             (this->*change.picture)->setVisible(change.look == Show);
         if (counter == IntroLastStep) {
             Label9->setText(QString::fromUtf8(Question));
+            Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            Label9->move(QuestionLeft, Label9->y());
             Label9->adjustSize();
             Button1->show();
             Button2->show();

@@ -9,13 +9,17 @@
 #include "toolkit/focus_mark.h"
 #include "toolkit/window_owner.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QToolButton>
+
+#include <algorithm>
 
 TForm4::TForm4(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setFixedSize(268, 127);
+    setFixedSize(DesignWidth, DesignHeight);
     setDesignFont(this);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -59,6 +63,23 @@ void TForm4::FormActivate()
     const SystemInfo *info = systemByNumber(Form2->Edit16);
     if (info && info->system == System::Zodiac)
         SpeedButton1->hide();
+    fitToTitleAndButtons();
+}
+
+void TForm4::fitToTitleAndButtons()
+{
+    // A title bar, the window manager's or Qt's own, holds the whole title beside its icon and
+    // buttons; the buttons close up where the general characteristic is not offered.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = std::max(
+        DesignWidth, QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleBarAllowance);
+    const int gap = SpeedButton1->isHidden() ? 40 : 0; // the general characteristic's row
+    setFixedSize(width, DesignHeight - gap);
+    for (QToolButton *button : {SpeedButton1, SpeedButton3, SpeedButton4})
+        button->resize(width - 19, button->height());
+    SpeedButton3->move(8, 48 - gap);
+    SpeedButton4->move(8, 96 - gap);
 }
 
 void TForm4::showText(const QString &path)

@@ -29,4 +29,9 @@ protected:
 
 private:
     void showText(const QString &path);
+    void fitToTitleAndButtons();
+
+    static constexpr int DesignWidth = 268, DesignHeight = 127;
+    // Room a title bar takes beside its title: the icon, three buttons and margins.
+    static constexpr int TitleBarAllowance = 120;
 };

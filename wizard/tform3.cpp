@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 const QColor KeyGreen(0, 128, 0);
@@ -139,6 +141,8 @@ int monthOf(const QString &genitive)
     return month;
 }
 
+constexpr int DateLineTop = 368;
+
 bool shown(const QWidget *widget)
 {
     return !widget->isHidden();
@@ -199,7 +203,7 @@ TForm3::TForm3(QWidget *parent)
     QPalette white = Label2->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(white);
-    Label2->move(0, 368);
+    Label2->move(0, DateLineTop);
 
     ComboBox1 = dropDown(this, 64, yearList(), 20);
     ComboBox2 = dropDown(this, 72, monthList(), 12);
@@ -482,6 +486,8 @@ void TForm3::setDateLine()
 {
     Label2->setText(Edit5 + Edit4 + Edit3);
     Label2->adjustSize();
+    // The design's place leaves the descenders ("р", "ф") below the window's edge.
+    Label2->move(Label2->x(), std::min(DateLineTop, height() - Label2->height()));
 }
 
 void TForm3::setPrompt(const QString &text)

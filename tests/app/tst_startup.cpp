@@ -82,6 +82,15 @@ void TestStartup::createsTheWindowsHidden()
     QVERIFY(!(Form1->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!Form1->isVisible() && !Form3->isVisible());
     QCOMPARE(Form1->Label9->text(), "Загрузка");
+    // The loading line's letters stand in the middle of the window.
+    const QImage drawn = Form1->Label9->grab().toImage();
+    int left = drawn.width(), right = -1;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qRed(drawn.pixel(x, y)) > 128 && qGreen(drawn.pixel(x, y)) < 100)
+                left = std::min(left, x), right = std::max(right, x);
+    QVERIFY(right > left);
+    QVERIFY(qAbs(Form1->Label9->x() + (left + right) / 2 - 817 / 2) <= 3);
 }
 
 void TestStartup::firstActivationHandsOverToTheWizard()
