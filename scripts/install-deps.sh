@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev libxext-dev libjpeg-dev libicu-dev libnova-dev libbenchmark-dev
     fonts-liberation fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool x11-utils xclip imagemagick xdg-utils xcompmgr
-    qt6-wayland sway wtype grim jq
+    qt6-wayland sway wtype grim jq weston
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev lintian
 )
