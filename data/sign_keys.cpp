@@ -190,20 +190,29 @@ QString signTextPath(const QString &programDir, System system, const QString &si
            signKey + QLatin1String(".KVETAR");
 }
 
-QString textTitle(const QString &path)
+std::optional<TextSubject> textSubject(const QString &path)
 {
     const QString name = path.section(u'/', -1);
     for (int number = 1; number <= SystemCount; ++number) {
         const SystemInfo &info = systemInfo(System(number));
         const QString stem = QLatin1String(info.key);
         if (name == stem + QLatin1String(".KVETAR"))
-            return QString::fromUtf8(info.title);
+            return TextSubject{info.system, nullptr};
         for (std::size_t i = 0; i < info.signs.count; ++i) {
             if (name == stem + u'_' + QLatin1String(info.signs[i].key) + QLatin1String(".KVETAR"))
-                return QString::fromUtf8(info.signs[i].name);
+                return TextSubject{info.system, &info.signs[i]};
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+QString textTitle(const QString &path)
+{
+    const std::optional<TextSubject> subject = textSubject(path);
+    if (!subject)
+        return {};
+    return QString::fromUtf8(subject->sign ? subject->sign->name
+                                           : systemInfo(subject->system).title);
 }
 
 QString resultLine(System system, const Sign &sign)

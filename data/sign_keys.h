@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 
 // The seven horoscope systems, their sign keys and the names the user sees, and how the engine
 // finds the user's sign in each. System numbers run "1".."7" in menu order; the data files are
@@ -47,6 +48,13 @@ QString generalTextPath(const QString &programDir, System system);
 // program directory + "/Files/" + system key + "_" + sign key + ".KVETAR"; the key is used as it
 // stands, unchecked.
 QString signTextPath(const QString &programDir, System system, const QString &signKey);
+
+// What a text file is about: its system, and its sign for a sign text (none for the general text).
+struct TextSubject {
+    System system;
+    const Sign *sign;
+};
+std::optional<TextSubject> textSubject(const QString &path);
 
 // What a text file is about, as a title: the sign's name for a sign text ("Овен"), the system's
 // title for its general text; empty for any other file.

@@ -33,7 +33,7 @@ struct ExtraToolDesign {
 
 // clang-format off
 const ExtraToolDesign ExtraTools[] = {
-    {"tool_people",        "Мои люди",      Qt::CTRL | Qt::Key_P, [](TForm1 &form) { form.peopleAction(); }},
+    {"tool_people",        "Мои люди",      Qt::CTRL | Qt::Key_L, [](TForm1 &form) { form.peopleAction(); }},
     {"tool_sky",           "Небо",          Qt::CTRL | Qt::Key_T, [](TForm1 &form) { form.skyAction(); }},
     {"tool_compatibility", "Совместимость", CompatibilityKeys,    [](TForm1 &form) { form.compatibilityAction(Person()); }},
 };
@@ -177,6 +177,7 @@ void TForm1::showPerson(const Person &person)
     showSignsOf(date);
     setWindowTitle(
         QStringLiteral("Orlenta — %1, %2").arg(person.name, DateWords::dateInWords(date)));
+    m_personName = person.name;
     if (ListBox1->isHidden())
         backAction();
     ListBox1->setFocus();

@@ -17,15 +17,14 @@ namespace {
 const char *const Utf8Filter = "Текстовой документ (*.txt)";
 const char *const Windows1251Filter = "Текстовой документ (Windows-1251) (*.txt)";
 
-// The user's documents folder where there is one, else the home folder: never the program folder,
-// which an installed copy cannot write.
-QString startFolder()
+} // namespace
+
+// Never the program folder, which an installed copy cannot write.
+QString documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
-
-} // namespace
 
 SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
 {
@@ -34,7 +33,7 @@ SaveDialog::SaveDialog(QWidget *parent) : QFileDialog(parent)
     // Non-native, so it looks and behaves the same everywhere and can be driven by tests.
     setOption(QFileDialog::DontUseNativeDialog);
     setNameFilters({QString::fromUtf8(Utf8Filter), QString::fromUtf8(Windows1251Filter)});
-    setDirectory(startFolder());
+    setDirectory(documentsFolder());
     confirmReplace = [this](const QString &target) {
         const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(QDir::toNativeSeparators(target));

@@ -6,6 +6,9 @@
 
 #include <functional>
 
+// Where a save first offers to write: the user's documents folder, else the home folder.
+QString documentsFolder();
+
 // The dialog that names the document a save writes. A chosen name gets ".txt" appended unless it
 // already ends in it, so the dialog asks about replacing the file that will really be written,
 // not the name as typed.

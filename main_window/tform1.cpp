@@ -79,6 +79,7 @@ TForm1::TForm1(QWidget *parent)
     buildQuestion();
     buildTextArea();
     buildTimersAndShortcuts();
+    buildPrintAndHelpKeys();
     setTabChain();
 
     chooseSaveFile = [this] {

@@ -105,6 +105,14 @@ public:
     // Our own tool buttons after the design's five: people, sky, compatibility.
     static constexpr int ExtraToolCount = 3;
 
+    // What is shown, as a copy, a printout or a saved text heads it: the list's date, or the
+    // date with the sign and system of the text; empty for a text about no sign (the licence).
+    QString shownHeader() const;
+    // Ctrl+C with nothing selected, Ctrl+P, and Ctrl+Shift+S.
+    void copyShown();
+    void printAction();
+    void bookletAction(const Person &person);
+
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
 
@@ -114,6 +122,8 @@ public:
     TextList::Encoding saveEncoding() const { return m_saveEncoding; }
     void setSaveEncoding(TextList::Encoding encoding);
     SaveDialog *SaveDialog1 = nullptr; // made on first use
+    // Asks where the booklet goes, the suggested name given; empty when the user cancels.
+    std::function<QString(const QString &suggested)> chooseBookletFile;
 
     void FormActivate();
     void Timer1Timer();
@@ -177,6 +187,9 @@ private:
     void buildQuestion();
     void buildTextArea();
     void buildTimersAndShortcuts();
+    void buildPrintAndHelpKeys();
+    bool copyKey(QObject *watched, QEvent *event);
+    QStringList shownLines() const;
     void setTabChain();
     int menuIndex(const QObject *object) const;
     bool menuKeyPress(int index, QKeyEvent *event);
@@ -234,7 +247,9 @@ private:
     QLabel *m_menuPressed = nullptr; // the menu label a left press began on
     QString m_saveFileName;          // what the save dialog gave, read by the engine's save
     QDate m_birthDate;
-    QString m_textTitle; // what the viewer shows, as a file name would say it
+    QString m_textTitle;  // what the viewer shows, as a file name would say it
+    QString m_textPath;   // the file the viewer shows, if it shows one
+    QString m_personName; // of the person the signs are shown for, when one was chosen
     int m_textSize = 100;
     int m_wheelRest = 0; // a wheel's turn not yet a whole step of the text size
     bool m_choicesLoaded = false;

@@ -51,6 +51,7 @@ struct TForm1::BeforeStartOver {
     int row = -1;
     QString text;
     QString textTitle;
+    QString textPath;
     int textScroll = 0;
     QPointer<QWidget> focus;
     bool menuTabbed = false;

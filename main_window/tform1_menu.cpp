@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QWheelEvent>
 
 namespace MainWindowDesign {
@@ -50,6 +51,8 @@ const int ListRowPixels = 19;
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (copyKey(watched, event))
+        return true;
     const QEvent::Type type = event->type();
     if (watched == Image2) {
         if (type == QEvent::MouseMove)
@@ -150,11 +153,13 @@ void TForm1::setMemoLines(const QStringList &lines)
 void TForm1::showTextLines(const QStringList &lines, const QString &title)
 {
     m_textTitle = title;
+    m_textPath.clear();
     // The keyboard follows the text when it was on the list the text replaces.
     const bool listHadFocus = ListBox1->hasFocus() || m_listHadFocus;
     m_listHadFocus = false;
     ListBox1->hide();
     setMemoLines(lines);
+    Memo1->editor()->installEventFilter(this); // for Ctrl+C with nothing selected
     Memo1->show();
     if (listHadFocus)
         Memo1->setFocus();
@@ -168,6 +173,7 @@ Result<> TForm1::showTextFile(const QString &path)
     if (!lines)
         return lines.failure();
     showTextLines(*lines, textTitle(path));
+    m_textPath = path;
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "engine/date_words.h"
 #include "engine/remembered.h"
+#include "engine/text_header.h"
 #include "engine/tform2.h"
 #include "main_window/text_viewer.h"
 #include "main_window/tform1.h"
@@ -16,7 +17,6 @@ namespace {
 
 const char *const NothingToSave = "Сохранять нечего: откройте список знаков или текст.";
 const char *const TitleWithDate = "Orlenta — %1";
-const char *const ListHeading = "Дата рождения: %1";
 const char *const ListFileName = "Гороскоп %1.txt";
 
 } // namespace
@@ -35,12 +35,15 @@ void TForm1::saveAction()
         TForm2::SaveSource source;
         source.fileName = m_saveFileName;
         source.encoding = m_saveEncoding;
-        // The design's code page is written byte for byte as the design did: no date line.
-        if (m_birthDate.isValid() && m_saveEncoding == TextList::Encoding::Utf8)
-            source.listHeading =
-                QString::fromUtf8(ListHeading).arg(DateWords::dateInWords(m_birthDate));
+        // The design's code page is written byte for byte as the design did: no header line.
+        const bool headed = m_saveEncoding == TextList::Encoding::Utf8;
+        if (headed)
+            source.listHeading = TextHeader::forList(m_birthDate);
         source.textVisible = !Memo1->isHidden();
         source.text = memoLines();
+        if (const QString header = TextHeader::forText(m_birthDate, m_textPath);
+            headed && !header.isEmpty())
+            source.text = QStringList{header, QString()} + source.text;
         source.listVisible = !ListBox1->isHidden();
         for (int row = 0; row < ListBox1->count(); ++row)
             source.rows.append(ListBox1->item(row)->text());
@@ -53,6 +56,7 @@ void TForm1::saveAction()
 void TForm1::showBirthDate(const QDate &date)
 {
     m_birthDate = date;
+    m_personName.clear();
     setWindowTitle(date.isValid()
                        ? QString::fromUtf8(TitleWithDate).arg(DateWords::dateInWords(date))
                        : QStringLiteral("Orlenta"));

@@ -35,6 +35,7 @@ void TForm1::startOverAction()
     before->row = ListBox1->currentRow();
     before->text = Memo1->toPlainText();
     before->textTitle = m_textTitle;
+    before->textPath = m_textPath;
     before->textScroll = Memo1->editor()->verticalScrollBar()->value();
     before->focus = focusWidget();
     before->menuTabbed = Label1->focusPolicy() != Qt::NoFocus;
@@ -72,6 +73,7 @@ void TForm1::returnFromWizard()
     Memo1->setPlainText(before->text);
     Memo1->editor()->verticalScrollBar()->setValue(before->textScroll);
     m_textTitle = before->textTitle;
+    m_textPath = before->textPath;
     for (const auto &[child, hidden] : before->hidden)
         child->setHidden(hidden);
     for (int i = Back; i < ToolCount; ++i)

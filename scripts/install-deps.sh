@@ -10,7 +10,7 @@ packages=(
     xvfb xauth xdotool x11-utils xclip imagemagick xdg-utils xcompmgr
     qt6-wayland sway wtype grim jq weston
     dbus at-spi2-core python3-pyatspi
-    desktop-file-utils appstream dpkg-dev lintian
+    desktop-file-utils appstream dpkg-dev lintian poppler-utils
 )
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 

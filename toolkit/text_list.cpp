@@ -98,12 +98,16 @@ QByteArray toBytes(const QStringList &lines, Encoding encoding)
 
 Result<> save(const QString &path, const QStringList &lines, Encoding encoding)
 {
+    return saveBytes(path, toBytes(lines, encoding));
+}
+
+Result<> saveBytes(const QString &path, const QByteArray &bytes)
+{
     const auto failed = [&path](int error) {
         return fileFailure(FileAction::Save, path, FileStep::Write, error);
     };
     if (QFileInfo(path).isDir())
         return failed(EISDIR);
-    const QByteArray bytes = toBytes(lines, encoding);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))

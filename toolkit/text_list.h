@@ -37,4 +37,7 @@ QByteArray toBytes(const QStringList &lines, Encoding encoding = Encoding::Windo
 Result<> save(const QString &path, const QStringList &lines,
               Encoding encoding = Encoding::Windows1251);
 
+// Writes bytes made elsewhere (a PDF) the same careful way.
+Result<> saveBytes(const QString &path, const QByteArray &bytes);
+
 } // namespace TextList

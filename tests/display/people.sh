@@ -22,8 +22,8 @@ answer_yes() {
 title_is() { [ "$(xdotool getwindowname "$main")" = "$1" ]; }
 PEOPLE='^Мои люди$'
 open_people() {
-    press_key_in "$main" ctrl+p
-    people=$(wait_for_window "$PEOPLE" 5) || fail "Ctrl+P opened no people window"
+    press_key_in "$main" ctrl+l
+    people=$(wait_for_window "$PEOPLE" 5) || fail "Ctrl+L opened no people window"
     sleep 0.3
 }
 close_window() {

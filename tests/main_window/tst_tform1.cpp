@@ -11,10 +11,12 @@
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
@@ -82,6 +84,10 @@ private slots:
     void suggestedSaveName();
     void saveCancelledOrNothingShown();
     void saveFailure();
+    void copyAndSaveHeader_data();
+    void copyAndSaveHeader();
+    void printShown();
+    void bookletKey();
 
 private:
     QString looks() const;
@@ -774,6 +780,98 @@ void TestTForm1::saveFailure()
     QVERIFY(QFileInfo(m_forms->dir.file(QStringLiteral("папка.txt"))).isDir());
     QVERIFY(!Form1->ListBox1->isHidden());
     QCOMPARE(looks(), QStringLiteral("IIHII"));
+}
+
+void TestTForm1::copyAndSaveHeader_data()
+{
+    QTest::addColumn<bool>("list");
+    QTest::addColumn<int>("selected"); // characters selected in the viewer
+    QTest::addColumn<QString>("copied");
+    const QString rows = ResultRows.join(u'\n') + u'\n';
+    QTest::newRow("the list") << true << 0 << "Дата рождения: 21 марта 1985 г.\n\n" + rows;
+    QTest::newRow("a text, nothing selected")
+        << false << 0
+        << "Дата рождения: 21 марта 1985 г. — Козерог (знак зодиака)\n\nКозерог упрям.\n\n";
+    QTest::newRow("a text, a word selected") << false << 7 << "Козерог";
+}
+
+// Ctrl+C copies the selection when there is one, else all that is shown under its header; a
+// saved UTF-8 document carries the same header, the design's code page none.
+void TestTForm1::copyAndSaveHeader()
+{
+    QFETCH(bool, list);
+    QFETCH(int, selected);
+    QFETCH(QString, copied);
+    Form1->showBirthDate(QDate(1985, 3, 21));
+    Form1->Button1Click();
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    if (!list) {
+        Form1->ListBox1->setCurrentRow(0);
+        Form1->ListBox1DblClick();
+        QPlainTextEdit *editor = Form1->Memo1->editor();
+        QTextCursor cursor(editor->document());
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, selected);
+        editor->setTextCursor(cursor);
+        editor->setFocus();
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    if (selected > 0)
+        return;
+
+    Form1->setSaveEncoding(TextList::Encoding::Utf8);
+    m_saveNames << m_forms->dir.file(QStringLiteral("utf8"));
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(QString::fromUtf8(m_forms->dir.read(QStringLiteral("utf8.txt"))), copied);
+    Form1->setSaveEncoding(TextList::Encoding::Windows1251);
+    m_saveNames << m_forms->dir.file(QStringLiteral("cp1251"));
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
+    const QStringList shown = copied.split(u'\n').mid(2, copied.count(u'\n') - 2);
+    QCOMPARE(m_forms->dir.read(QStringLiteral("cp1251.txt")), TextList::toBytes(shown));
+}
+
+// Ctrl+P shows the print dialog's preview of what is shown; with nothing shown, says so.
+void TestTForm1::printShown()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    ModalCatcher catcher([](QDialog &window) {
+        auto *preview = window.findChild<QPrintPreviewWidget *>();
+        QVERIFY(preview && preview->pageCount() == 1);
+    });
+    QTest::keyClick(Form1, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(m_boxes->texts,
+             QStringList(QStringLiteral("Печатать нечего: откройте список знаков или текст.")));
+    m_boxes->texts.clear();
+    Form1->Button1Click();
+    QTest::keyClick(Form1, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(catcher.seen, QStringList(QStringLiteral("QPrintPreviewDialog")));
+}
+
+// Ctrl+Shift+S asks where the booklet of the shown date goes.
+void TestTForm1::bookletKey()
+{
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    QStringList suggested;
+    Form1->chooseBookletFile = [&](const QString &name) {
+        suggested << name;
+        return m_forms->dir.file(QStringLiteral("книжка.pdf"));
+    };
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_boxes->texts.size(), 1); // no date yet
+    QVERIFY(suggested.isEmpty());
+    m_boxes->texts.clear();
+    Form1->showBirthDate(QDate(1985, 3, 21));
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(suggested, QStringList(QStringLiteral("Мой гороскоп 1985-03-21.pdf")));
+    // The scratch folder has the Capricorn's text only: the first one missing is named.
+    QCOMPARE(m_boxes->texts.size(), 1);
+    QVERIFY2(m_boxes->texts.constFirst().contains(QStringLiteral("zodiac_oven.KVETAR")),
+             qPrintable(m_boxes->texts.constFirst()));
+    m_boxes->texts.clear();
 }
 
 int main(int argc, char *argv[])
