@@ -129,6 +129,7 @@ void TForm1::peopleAction()
             [this, &window](const Person &first) { compare(window.people(), first, Person()); });
         connect(&window, &PeopleWindow::tableRequested, this,
                 [this, &window] { showTable(window.people()); });
+        connect(&window, &PeopleWindow::bookletRequested, this, &TForm1::bookletAction);
     };
     runModalSetUp(PeopleForm, connectWindow, peopleFilePath(), birthDate(), this);
 }

@@ -93,6 +93,8 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
                        [this] { compareChosen(); });
     m_table = button(QStringLiteral("Та&блица совместимости…"),
                      QStringLiteral("Таблица совместимости"), [this] { emit tableRequested(); });
+    m_booklet = button(QStringLiteral("Гороскоп в &PDF…"), QStringLiteral("Гороскоп в PDF"),
+                       [this] { bookletOfChosen(); });
     m_up = button(QStringLiteral("В&ыше"), QStringLiteral("Выше"), [this] { moveChosen(-1); });
     m_down = button(QStringLiteral("&Ниже"), QStringLiteral("Ниже"), [this] { moveChosen(1); });
     m_remove =
@@ -111,7 +113,7 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
         m_addShown->hide();
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *each : {m_show, m_compare, m_table, m_up, m_down, m_remove})
+    for (QPushButton *each : {m_show, m_compare, m_table, m_booklet, m_up, m_down, m_remove})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(m_close);
@@ -149,6 +151,8 @@ PeopleWindow::PeopleWindow(const QString &path, const QDate &shownDate, QWidget 
     key(QKeySequence(Qt::Key_F2), [this] { editChosen(); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             &PeopleWindow::compareChosen);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this),
+            &QShortcut::activated, this, &PeopleWindow::bookletOfChosen);
     // Return reaches the default button, which follows the keyboard; a double click shows.
     connect(m_list, &QListWidget::itemDoubleClicked, this, &PeopleWindow::showChosen);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -255,7 +259,7 @@ void PeopleWindow::updateButtons()
     m_addShown->setEnabled(m_shownDate.isValid() && !name.isEmpty());
     m_change->setEnabled(row >= 0 && !name.isEmpty() &&
                          !(Person{name, enteredDate()} == m_people.at(row)));
-    for (QPushButton *each : {m_show, m_remove, m_compare})
+    for (QPushButton *each : {m_show, m_remove, m_compare, m_booklet})
         each->setEnabled(row >= 0);
     m_table->setEnabled(m_people.size() > 1);
     m_up->setEnabled(row > 0);
@@ -413,4 +417,11 @@ void PeopleWindow::compareChosen()
     const int row = chosenRow();
     if (row >= 0)
         emit compareRequested(m_people.at(row));
+}
+
+void PeopleWindow::bookletOfChosen()
+{
+    const int row = chosenRow();
+    if (row >= 0)
+        emit bookletRequested(m_people.at(row));
 }

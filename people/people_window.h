@@ -14,8 +14,8 @@ class QSpinBox;
 
 // «Мои люди»: the people the user keeps, each shown with their birth date. A person is added
 // with a name and a date of their own, or under the date the main window shows; a person picked
-// is handed on with personChosen(), one to compare with compareRequested(), everyone at once with
-// tableRequested(). Names and dates can
+// is handed on with personChosen(), one to compare with compareRequested(), one to write a
+// booklet for with bookletRequested(), everyone at once with tableRequested(). Names and dates can
 // be changed, people removed and put in another order; every change goes to the people file at
 // once, and acts on the row chosen even when two people look the same.
 class PeopleWindow : public QDialog
@@ -44,11 +44,13 @@ public:
     void moveChosen(int step);
     void showChosen();
     void compareChosen();
+    void bookletOfChosen();
 
 signals:
     void personChosen(const Person &person);
     void compareRequested(const Person &person);
     void tableRequested(); // everyone against everyone
+    void bookletRequested(const Person &person);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -80,5 +82,5 @@ private:
     QComboBox *m_month;
     QLabel *m_refusal, *m_note;
     QPushButton *m_show, *m_add, *m_addShown, *m_change, *m_remove, *m_up, *m_down, *m_compare,
-        *m_table, *m_close;
+        *m_table, *m_booklet, *m_close;
 };

@@ -144,6 +144,7 @@ void TestPeopleWindow::keysActOnTheChosenRow_data()
     QTest::newRow("F2 changes the date") << 1 << "f2 redate" << PersonList{Anya, {Borya.name, QDate(1986, 3, 21)}, anyaToo} << 1;
     QTest::newRow("Delete on the second of two alike") << 2 << "delete" << PersonList{Anya, Borya} << 1;
     QTest::newRow("Return shows the chosen person") << 1 << "return" << PersonList{Anya, Borya, anyaToo} << 1;
+    QTest::newRow("Ctrl+Shift+S asks a booklet of the chosen") << 1 << "ctrl+shift+s" << PersonList{Anya, Borya, anyaToo} << 1;
     // clang-format on
 }
 
@@ -156,6 +157,7 @@ void TestPeopleWindow::keysActOnTheChosenRow()
     MessageBoxCatcher boxes;
     boxes.answer = QMessageBox::Yes;
     QSignalSpy chosen(&window, &PeopleWindow::personChosen);
+    QSignalSpy booklet(&window, &PeopleWindow::bookletRequested);
     QVERIFY(run(window, [&] {
         window.list()->setCurrentRow(row);
         QListWidget *list = window.list();
@@ -167,6 +169,8 @@ void TestPeopleWindow::keysActOnTheChosenRow()
             key(list, Qt::Key_Delete);
         else if (keys == QLatin1String("return"))
             key(list, Qt::Key_Return);
+        else if (keys == QLatin1String("ctrl+shift+s"))
+            key(list, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         else {
             key(list, Qt::Key_F2);
             if (keys.endsWith(QLatin1String("rename")))
@@ -185,6 +189,9 @@ void TestPeopleWindow::keysActOnTheChosenRow()
     QCOMPARE(chosen.count(), keys == QLatin1String("return") ? 1 : 0);
     if (chosen.count())
         QCOMPARE(chosen.at(0).at(0).value<Person>(), Borya);
+    QCOMPARE(booklet.count(), keys == QLatin1String("ctrl+shift+s") ? 1 : 0);
+    if (booklet.count())
+        QCOMPARE(booklet.at(0).at(0).value<Person>(), Borya);
 }
 
 void TestPeopleWindow::marksADateYetToCome()
