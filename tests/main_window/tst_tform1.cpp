@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/forms.h"
 #include "app/startup.h"
+#include "engine/people.h"
 #include "engine/tform2.h"
 #include "forms_fixture.h"
 #include "main_window/tform1.h"
@@ -79,6 +80,7 @@ private slots:
     void rowDoubleClick_data();
     void rowDoubleClick();
     void rowDoubleClickFailures();
+    void reportSaysADamagedPeopleList();
     void save_data();
     void save();
     void suggestedSaveName();
@@ -693,6 +695,22 @@ void TestTForm1::save_data()
 }
 
 // The list by its date; a text by its title, as the menu or the result line names it.
+// The report (Ctrl+K) reads the people list as the people window does, and says the same of a
+// damaged one.
+void TestTForm1::reportSaysADamagedPeopleList()
+{
+    Form1->Button1Click();
+    m_forms->dir.write(QStringLiteral("setting/people.txt"), "плохо\n");
+    ModalCatcher windows;
+    Form1->compatibilityAction(Person());
+    QCOMPARE(windows.seen, QStringList("CompatibilityWindow"));
+    QCOMPARE(m_boxes->texts,
+             QStringList(QStringLiteral("Не удалось открыть файл %1.\nФайл повреждён: в нём не то, "
+                                        "что записывает программа.")
+                             .arg(m_forms->dir.file(QStringLiteral("setting/people.txt")))));
+    m_boxes->texts.clear();
+}
+
 void TestTForm1::suggestedSaveName()
 {
     Form1->showBirthDate(QDate(1985, 3, 21));
