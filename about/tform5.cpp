@@ -318,7 +318,7 @@ void TForm5::Image2Click()
             showInViewer(Form2->Memo1, QStringLiteral("Лицензионное соглашение"));
             break;
         case Action::Help:
-            showInViewer(Form2->Memo3, QStringLiteral("Справка"));
+            Form1->showHelpText();
             break;
         case Action::Site:
             shellOpen(QString::fromUtf8(SiteAddress));

@@ -42,7 +42,6 @@ public:
 
     QStringList Memo1;                                                          // licence text
     QStringList Memo2;                                                          // result lines
-    QStringList Memo3 = {QStringLiteral("Данная версия не снабжена справкой")}; // help text
     QStringList Memo4; // the settings file's lines
 
     // Failed when no settings could be read: the program cannot start.

@@ -18,6 +18,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
+class HelpWindow;
 class SaveDialog;
 class SkyWindow;
 class ToolButton;
@@ -108,10 +109,11 @@ public:
     // What is shown, as a copy, a printout or a saved text heads it: the list's date, or the
     // date with the sign and system of the text; empty for a text about no sign (the licence).
     QString shownHeader() const;
-    // Ctrl+C with nothing selected, Ctrl+P, and Ctrl+Shift+S.
+    // Ctrl+C with nothing selected, Ctrl+P, Ctrl+Shift+S and F1.
     void copyShown();
     void printAction();
     void bookletAction(const Person &person);
+    void helpAction();
 
     // Switches the tips of the five highlighted tool pictures on or off.
     void setToolButtonHints(bool on);
@@ -124,6 +126,9 @@ public:
     SaveDialog *SaveDialog1 = nullptr; // made on first use
     // Asks where the booklet goes, the suggested name given; empty when the user cancels.
     std::function<QString(const QString &suggested)> chooseBookletFile;
+    // The help in the viewer, as the about window's «Справка» shows it.
+    void showHelpText();
+    HelpWindow *helpWindow() const { return m_help; }
 
     void FormActivate();
     void Timer1Timer();
@@ -269,4 +274,5 @@ private:
     bool m_extraHintsOn = true;
     bool m_skyAtStart = false;
     QPointer<SkyWindow> m_skyWindow;
+    HelpWindow *m_help = nullptr; // made at the first F1, a child of this window
 };

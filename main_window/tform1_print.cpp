@@ -1,4 +1,5 @@
-// What the main window hands on beyond a saved file: a copy, a printout and the booklet as PDF.
+// What the main window hands on beyond a saved file: a copy, a printout, the booklet as PDF, and
+// the help.
 
 #include "app/forms.h"
 #include "engine/date_words.h"
@@ -7,6 +8,7 @@
 #include "engine/save_target.h"
 #include "engine/text_header.h"
 #include "engine/tform2.h"
+#include "help/help_window.h"
 #include "main_window/save_dialog.h"
 #include "main_window/text_viewer.h"
 #include "main_window/tform1.h"
@@ -27,6 +29,7 @@ namespace {
 
 const QKeyCombination PrintKeys = Qt::CTRL | Qt::Key_P;
 const QKeyCombination BookletKeys = Qt::CTRL | Qt::SHIFT | Qt::Key_S;
+const QKeyCombination HelpKeys = QKeyCombination(Qt::Key_F1);
 
 const char *const NothingToPrint = "Печатать нечего: откройте список знаков или текст.";
 const char *const NoBirthDate = "Сначала выберите дату рождения: в мастере или в «Моих людях».";
@@ -45,6 +48,8 @@ void TForm1::buildPrintAndHelpKeys()
             &TForm1::printAction);
     connect(new QShortcut(QKeySequence(BookletKeys), this), &QShortcut::activated, this,
             [this] { bookletAction(Person()); });
+    connect(new QShortcut(QKeySequence(HelpKeys), this), &QShortcut::activated, this,
+            &TForm1::helpAction);
 
     chooseBookletFile = [this](const QString &suggested) {
         QFileDialog dialog(this, QStringLiteral("Сохранить гороскоп в PDF"));
@@ -146,4 +151,23 @@ void TForm1::bookletAction(const Person &person)
         return;
     if (const Result<> written = Booklet::write(chosen, input); !written)
         showErrorBox(written.failure());
+}
+
+void TForm1::helpAction()
+{
+    if (!m_help)
+        m_help = new HelpWindow(Form2->Edit15, this);
+    if (m_help->isHidden() && !m_help->load())
+        return;
+    raiseWindow(m_help);
+}
+
+void TForm1::showHelpText()
+{
+    const Result<QStringList> lines = HelpWindow::lines(Form2->Edit15);
+    if (!lines) {
+        showErrorBox(lines.failure());
+        return;
+    }
+    showTextLines(*lines, QStringLiteral("Справка"));
 }

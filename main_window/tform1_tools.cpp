@@ -37,7 +37,7 @@ const ToolDesign ToolDesigns[] = {
      "tool_settings",   "Настройки",        Qt::CTRL | Qt::Key_Comma},
     {&TForm1::Image16, &TForm1::Image15, &TForm1::Image14, &TForm1::Edit5,
      &TForm1::Image16MouseMove, &TForm1::Image15MouseDown, &TForm1::Image15Click, &TForm1::Image14Click,
-     "tool_about",      "О программе",      QKeyCombination(Qt::Key_F1)},
+     "tool_about",      "О программе",      Qt::CTRL | Qt::Key_I},
 };
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include "forms_fixture.h"
 #include "main_window/tform1.h"
 #include "modal_catcher.h"
+#include "toolkit/text_list.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -32,6 +33,8 @@ public:
             return;
         Form2->Edit1 = QStringLiteral("999"); // the wizard has been shown already
         Form1->setMemoLines({QStringLiteral("старый текст")});
+        forms.dir.write(QStringLiteral("Files/spravka.KVETAR"),
+                        TextList::toBytes({QStringLiteral("Справка"), QString(), "F1"}));
         Form1->show();
         Form1->ListBox1->show();
         Form1->hide();
@@ -290,7 +293,7 @@ void TestTForm5::hotRegions()
         QCOMPARE(Form1->memoLines(), Form2->Memo1);
         QVERIFY(Form1->memoLines().join(' ').contains("Orlenta"));
     } else if (link == "help") {
-        QCOMPARE(Form1->memoLines(), QStringList("Данная версия не снабжена справкой"));
+        QCOMPARE(Form1->memoLines(), QStringList({"Справка", "", "F1"}));
     } else {
         QCOMPARE(Form1->memoLines(), QStringList("старый текст"));
     }

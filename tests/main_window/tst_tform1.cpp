@@ -12,6 +12,8 @@
 #include "toolkit/text_list.h"
 #include "wizard/tform3.h"
 
+#include "help/help_window.h"
+
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -89,7 +92,7 @@ private slots:
     void copyAndSaveHeader_data();
     void copyAndSaveHeader();
     void printShown();
-    void bookletKey();
+    void bookletAndHelpKeys();
 
 private:
     QString looks() const;
@@ -441,7 +444,7 @@ void TestTForm1::yes()
              19);
     const char *const hints[] = {"Назад (Alt+Left)", "Посчитать с нуля (Ctrl+N)",
                                  "Сохранить текст (Ctrl+S)", "Настройки (Ctrl+,)",
-                                 "О программе (F1)"};
+                                 "О программе (Ctrl+I)"};
     const QLabel *const highlighted[] = {Form1->Image3, Form1->Image6, Form1->Image9,
                                          Form1->Image12, Form1->Image15};
     for (int i = 0; i < 5; ++i)
@@ -868,8 +871,8 @@ void TestTForm1::printShown()
     QCOMPARE(catcher.seen, QStringList(QStringLiteral("QPrintPreviewDialog")));
 }
 
-// Ctrl+Shift+S asks where the booklet of the shown date goes.
-void TestTForm1::bookletKey()
+// Ctrl+Shift+S asks where the booklet of the shown date goes; F1 opens the help beside the window.
+void TestTForm1::bookletAndHelpKeys()
 {
     Form1->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Form1));
@@ -890,6 +893,12 @@ void TestTForm1::bookletKey()
     QVERIFY2(m_boxes->texts.constFirst().contains(QStringLiteral("zodiac_oven.KVETAR")),
              qPrintable(m_boxes->texts.constFirst()));
     m_boxes->texts.clear();
+
+    m_forms->dir.write(QStringLiteral("Files/spravka.KVETAR"),
+                       TextList::toBytes({"Справка", "", "Как ввести дату", "Выберите год."}));
+    QTest::keyClick(Form1, Qt::Key_F1);
+    QVERIFY(Form1->helpWindow() && Form1->helpWindow()->isVisible());
+    QCOMPARE(Form1->helpWindow()->text()->toPlainText(), "Справка\nКак ввести дату\nВыберите год.");
 }
 
 int main(int argc, char *argv[])

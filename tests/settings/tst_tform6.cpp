@@ -45,7 +45,7 @@ QStringList toolTips()
 
 const QStringList ToolTipTexts = {"Назад (Alt+Left)", "Посчитать с нуля (Ctrl+N)",
                                   "Сохранить текст (Ctrl+S)", "Настройки (Ctrl+,)",
-                                  "О программе (F1)"};
+                                  "О программе (Ctrl+I)"};
 
 // Makes every write to a regular file fail, as a full disk would, while it lives.
 class FailingWrites
