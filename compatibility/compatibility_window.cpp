@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "main_window/tform1.h"
+#include "print/printout.h"
 #include "toolkit/accessible.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
@@ -114,6 +115,8 @@ void CompatibilityWindow::build()
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             &CompatibilityWindow::save);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &CompatibilityWindow::print);
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, this,
             &CompatibilityWindow::backToReport);
 
@@ -217,6 +220,12 @@ void CompatibilityWindow::backToReport()
 {
     if (!m_shownText.isEmpty())
         showReport();
+}
+
+void CompatibilityWindow::print()
+{
+    const QString title = m_shownText.isEmpty() ? m_reading.title : m_shownTitle;
+    Printing::printWithPreview({title, QString(), reportLines(), QString()}, this);
 }
 
 void CompatibilityWindow::save()

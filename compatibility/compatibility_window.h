@@ -34,6 +34,7 @@ public:
     void openSign(System system, int sign);
     void backToReport();
     void save();
+    void print();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -6,6 +6,7 @@
 #include "engine/compatibility.h"
 #include "engine/date_words.h"
 #include "engine/remembered.h"
+#include "print/printout.h"
 #include "sky/moon_picture.h"
 #include "toolkit/design.h"
 #include "toolkit/error_box.h"
@@ -219,6 +220,7 @@ void SkyWindow::build()
     shortcut(Qt::ALT | Qt::Key_Left, [this] { stepDay(-1); });
     shortcut(Qt::ALT | Qt::Key_Right, [this] { stepDay(1); });
     shortcut(QKeyCombination(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    shortcut(QKeyCombination(Qt::CTRL | Qt::Key_P), [this] { print(); });
     // Ctrl+plus is Ctrl+Shift+= on most keyboards, so Ctrl+= is taken too, as the main window does.
     shortcut(Qt::CTRL | Qt::Key_Plus,
              [this] { setTextSize(Remembered::textSizeStep(m_textSize, 1)); });
@@ -491,6 +493,12 @@ QString SkyWindow::html() const
             out += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
     }
     return out;
+}
+
+void SkyWindow::print()
+{
+    const QString title = m_person.name.isEmpty() ? QStringLiteral("Небо") : m_person.name;
+    Printing::printWithPreview({title, m_report.value(0), {}, html()}, this);
 }
 
 QString SkyWindow::suggestedName() const

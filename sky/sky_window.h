@@ -55,6 +55,7 @@ public:
     QString html() const;
     QString suggestedName() const;
     void save();
+    void print();
 
     SkyCalendar *calendar() const { return m_calendar; }
     QLineEdit *cityField() const { return m_city; }

@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -276,7 +277,7 @@ private slots:
         QCOMPARE(window.day(), QDate(2027, 5, 1));
     }
 
-    void savesAndZoomsTheText()
+    void savesPrintsAndZoomsTheText()
     {
         SkyWindow window(m_dir.path(), placePath(), Person(), 100);
         window.show();
@@ -298,6 +299,12 @@ private slots:
         QCOMPARE(window.text()->font().pixelSize(), 19);
         QTest::keyClick(window.calendar(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(window.text()->font().pixelSize(), 15);
+        ModalCatcher preview([](QDialog &dialog) {
+            auto *pages = dialog.findChild<QPrintPreviewWidget *>();
+            QVERIFY(pages && pages->pageCount() >= 1);
+        });
+        QTest::keyClick(window.calendar(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(preview.seen, QStringList(QStringLiteral("QPrintPreviewDialog")));
     }
 
     void saysAMissingTextOnce()
