@@ -102,6 +102,12 @@ void TestBooklet::pages()
     const int count = pages.captured(1).toInt();
     // A title page, the table, seven texts of two to five pages, the sky.
     QVERIFY2(count >= 12 && count <= 45, qPrintable(QString::number(count)));
+    // The title page stands alone.
+    const QString first =
+        poppler(QStringLiteral("pdftotext"),
+                {QStringLiteral("-l"), QStringLiteral("1"), m_pdf, QStringLiteral("-")});
+    QVERIFY(first.contains(QStringLiteral("Анна")) &&
+            !first.contains(QStringLiteral("Семь знаков")));
     // Numbered: the last page says its number.
     QVERIFY(poppler(QStringLiteral("pdftotext"),
                     {QStringLiteral("-f"), QString::number(count), m_pdf, QStringLiteral("-")})
