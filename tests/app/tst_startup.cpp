@@ -1,6 +1,7 @@
 #include "about/tform5.h"
 #include "app/application.h"
 #include "app/forms.h"
+#include "app/screen_fit.h"
 #include "app/startup.h"
 #include "engine/clock.h"
 #include "engine/remembered.h"
@@ -55,6 +56,8 @@ private slots:
     void dialogsBelongToTheMainWindow();
     void designFontsAreMapped_data();
     void designFontsAreMapped();
+    void largestWindowFitsTheScreen_data();
+    void largestWindowFitsTheScreen();
 };
 
 void TestStartup::missingSettingsStopsTheStart()
@@ -219,6 +222,31 @@ void TestStartup::designFontsAreMapped()
     QVERIFY(std::any_of(substitutes.begin(), substitutes.end(), [](const QString &substitute) {
         return QFontDatabase::hasFamily(substitute);
     }));
+}
+
+void TestStartup::largestWindowFitsTheScreen_data()
+{
+    QTest::addColumn<QSizeF>("screen"); // device pixels
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<qreal>("factor");
+    QTest::newRow("fits at the desktop's scale") << QSizeF(3840, 2160) << 2.0 << 1.0;
+    // 1210 / 634 = 1.9085: to the nearest hundredth 1.91 would put the window over the edge.
+    QTest::newRow("short by a pixel's share") << QSizeF(1920, 1210) << 2.0 << 0.95;
+    QTest::newRow("fractional scale") << QSizeF(1280, 720) << 1.5 << 1.13 / 1.5;
+    QTest::newRow("never below a device pixel") << QSizeF(1024, 600) << 2.0 << 0.5;
+}
+
+void TestStartup::largestWindowFitsTheScreen()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(qreal, scale);
+    QFETCH(qreal, factor);
+    const qreal shrink = ScreenFit::shrinkFactor(screen, scale);
+    QCOMPARE(shrink, factor);
+    if (factor > 0.5) {
+        const QSizeF drawn = ScreenFit::Largest * scale * shrink;
+        QVERIFY(drawn.width() <= screen.width() && drawn.height() <= screen.height());
+    }
 }
 
 int main(int argc, char *argv[])
