@@ -36,6 +36,7 @@ void TestFileKinds::eachKind_data()
     QTest::newRow("a dangling link") << "dangling" << nowhere << nowhere;
     QTest::newRow("a link into another folder") << "elsewhere" << "" << elsewhere;
     QTest::newRow("a link beside it") << "beside" << "" << "replace";
+    QTest::newRow("a link beside it to a FIFO") << "beside-fifo" << fifo << fifo;
     // clang-format on
 }
 
@@ -69,6 +70,11 @@ void TestFileKinds::eachKind()
             QVERIFY(QFile::link(outside, place));
         else if (kind == "beside")
             QVERIFY(QFile::link(dir.file("setting/real.kvt"), place));
+        else if (kind == "beside-fifo") {
+            const QString pipe = place + QLatin1String(".pipe");
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+            QVERIFY(QFile::link(pipe, place));
+        }
     }
 
     const Result<QStringList> text = TextList::load(places[0]);
