@@ -39,7 +39,8 @@ void TestCommandLine::newYearEveAndDay()
 {
     QFETCH(QString, chinese);
     QFETCH(QString, japanese);
-    Clock::setToday(QDate(2031, 1, 1));
+    // The last row is today itself: a birth date already.
+    Clock::setToday(QDate(2030, 2, 3));
     QTemporaryFile output;
     QVERIFY(output.open());
     QByteArray date = QTest::currentDataTag();
