@@ -14,6 +14,8 @@ private slots:
     void programDirectoryBecomesCurrent();
     void birthDateFillsTheDateFields_data();
     void birthDateFillsTheDateFields();
+    void zodiacSignsKeepBothEndDays_data();
+    void zodiacSignsKeepBothEndDays();
     void inputsThatAreNoNumberMatchNothing_data();
     void inputsThatAreNoNumberMatchNothing();
     void sharedDayNumberAtTheTurnOfTheYear();
@@ -67,6 +69,30 @@ void TestTForm2::birthDateFillsTheDateFields()
     engine.setBirthDate(date.year(), date.month(), date.day());
     QTEST((QStringList{engine.Edit2, engine.Edit3, engine.Edit4, engine.Edit5, engine.Edit6}),
           "fields");
+}
+
+void TestTForm2::zodiacSignsKeepBothEndDays_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("sign"); // the zodiac key
+    const struct {
+        int month, day;
+        const char *sign;
+    } days[] = {{1, 20, "kozerog"}, {1, 21, "vodolei"}, {3, 20, "rubu"},      {3, 21, "oven"},
+                {4, 20, "oven"},    {4, 21, "telesc"},  {12, 21, "strelesc"}, {12, 22, "kozerog"}};
+    for (const auto &row : days)
+        QTest::addRow("%02d-%02d", row.month, row.day)
+            << QDate(1985, row.month, row.day) << QString::fromLatin1(row.sign);
+}
+
+void TestTForm2::zodiacSignsKeepBothEndDays()
+{
+    QFETCH(QDate, date);
+    ProgramDir dir;
+    TForm2 engine(dir.executable());
+    engine.setBirthDate(date.year(), date.month(), date.day());
+    engine.computeAllSigns();
+    QTEST(engine.Edit8, "sign");
 }
 
 void TestTForm2::inputsThatAreNoNumberMatchNothing_data()
