@@ -1,3 +1,4 @@
+#include "engine/clock.h"
 #include "engine/date_words.h"
 
 #include <QtTest>
@@ -9,6 +10,8 @@ class TestDateWords : public QObject
 private slots:
     void dateInWords_data();
     void dateInWords();
+    void birthDateRefusal_data();
+    void birthDateRefusal();
 };
 
 void TestDateWords::dateInWords_data()
@@ -31,6 +34,23 @@ void TestDateWords::dateInWords()
     QFETCH(QDate, date);
     QFETCH(QString, words);
     QCOMPARE(DateWords::dateInWords(date), words);
+}
+
+void TestDateWords::birthDateRefusal_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("today") << QDate(2020, 6, 10) << "";
+    QTest::newRow("tomorrow") << QDate(2020, 6, 11)
+                              << "Этот день ещё не наступил: нужна дата рождения.";
+}
+
+void TestDateWords::birthDateRefusal()
+{
+    QFETCH(QDate, date);
+    Clock::setToday(QDate(2020, 6, 10));
+    QTEST(DateWords::birthDateRefusal(date.year(), date.month(), date.day()), "refusal");
+    Clock::setToday(QDate());
 }
 
 QTEST_GUILESS_MAIN(TestDateWords)
