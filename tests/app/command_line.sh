@@ -74,6 +74,11 @@ for refused in "--date 1899-12-31" "--date 2100-01-01" "--date 1985-02-29" "--da
     expect 2 "$refused"
 done
 
+# A refusal quotes what was typed whole up to 40 characters.
+forty=$(printf '%040d' 0)
+err=$("$ORLENTA" --date "$forty" 2>&1)
+grep -qF "«$forty»" <<<"$err" || fail "--date $forty was not quoted whole: $err"
+
 # The sky of a day, as PyEphem reckons it (tests/engine/sky_reference.txt): a new moon just
 # after the moonrise in St Petersburg; Moscow when no city is named; any day to 2099.
 out=$("$ORLENTA" --sky 1985-03-21 --city Санкт-Петербург)
