@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The main window on a real display. First a tool button on its own: a click completes although
 # the press swaps the picture under the pointer. Then the whole journey: through the wizard to the
-# question, "Да", a result line opened and closed again, and the result list saved through the real
-# file dialog, byte for byte, with the question before a file is replaced.
+# question, "Да", a result line opened and closed again, the result list saved through the real
+# file dialog, byte for byte, with the question before a file is replaced; then the settings (no
+# tips, normal speed, saved byte for byte) and the about window, whose "Лицензия" puts the licence
+# into the text viewer and brings the main window back.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -110,6 +112,26 @@ window_shown "$dialog" || fail "the dialog closed although the file was kept"
 press_key_in "$dialog" Escape
 wait_while 5 window_shown "$dialog" || fail "the dialog did not close"
 [ "$(cat "$PROGDIR/итоги.txt")" = $'keep\r' ] || fail "the kept file was changed"
+
+click_at "$main" 330 42
+settings=$(wait_for_window '^Настройки$' 10) || fail "no settings window"
+click_at "$settings" 16 24  # "Показывать подсказки" off
+click_at "$settings" 24 109 # "Нормально"
+click_at "$settings" 48 188 # "Сохранить"
+wait_while 10 window_shown "$settings" || fail "the settings window stayed open"
+[ "$(od -An -tx1 "$PROGDIR/setting/setting.kvt" | tr -d ' \n')" = "300d0a320d0a" ] ||
+    fail "settings file holds $(od -An -tx1 "$PROGDIR/setting/setting.kvt")"
+
+# The main window makes way for the about window and comes back with the licence.
+capture "$main" 416 80 401 497 "$TMPDIR/list.png"
+click_at "$main" 426 42
+about=$(wait_for_window '^О программе$' 10) || fail "no about window"
+! window_shown "$main" || fail "the main window stayed on screen under the about window"
+click_at "$about" 50 215
+wait_while 10 window_shown "$about" || fail "the about window stayed open"
+wait_until 10 window_shown "$main" || fail "the main window did not come back"
+wait_until 5 region_differs "$main" 416 80 401 497 "$TMPDIR/list.png" "$TMPDIR/licence.png" ||
+    fail "the result list is still shown instead of the licence"
 
 kill -0 "$ORLENTA_PID" || fail "orlenta ended"
 echo "main_window: passed"
