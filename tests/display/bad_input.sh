@@ -2,7 +2,7 @@
 # Bad input on a real display, case by case: for each, the user sees the right message, the
 # program stays usable, and no file is lost or half-written. Texts that cannot be opened, a save
 # that cannot be written, settings that cannot be saved. Where this user may mount a small
-# filesystem, a full disk is one of the causes.
+# filesystem, a full disk is one of the causes. Last, settings missing at the start.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -154,4 +154,17 @@ wait_while 5 window_shown "$settings" || fail "the settings window stayed open"
 echo "ok: settings: $settings_reason"
 
 running || fail "orlenta ended"
+for m in "${MOUNTS[@]}"; do umount "$m"; done
+MOUNTS=()
+stop_orlenta
+
+# --- No settings at all: the error box, then the program ends with a failure status --------------
+make_program_dir
+rm -rf "$PROGDIR/setting"
+start_orlenta
+box=$(wait_for_window '^Orlenta$' 10) || fail "no error box"
+sleep 0.3
+press_key_in "$box" Return
+wait_for_exit 10 || fail "orlenta did not end after the error box"
+[ "$EXIT_STATUS" -ne 0 ] || fail "a failed start-up ended with status 0"
 echo "bad_input: passed"
