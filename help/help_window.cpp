@@ -52,5 +52,7 @@ bool HelpWindow::load()
         return false;
     }
     Printing::setUpDocument(*m_text->document(), Printing::paragraphsHtml(*read));
+    // Filled behind the browser's back, its cursor would stay at the end and scroll there.
+    m_text->moveCursor(QTextCursor::Start);
     return true;
 }
