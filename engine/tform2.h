@@ -40,8 +40,8 @@ public:
     QString Edit17 = QStringLiteral("Edit17");         // hint setting
     QString Edit18 = QStringLiteral("Edit18");         // speed setting
 
-    QStringList Memo1;                                                          // licence text
-    QStringList Memo2;                                                          // result lines
+    QStringList Memo1; // licence text
+    QStringList Memo2; // result lines
     QStringList Memo4; // the settings file's lines
 
     // Failed when no settings could be read: the program cannot start.
